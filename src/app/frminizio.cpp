@@ -1,0 +1,99 @@
+#include "app/frminizio.h"
+
+#include "abaco/frmabaco.h"
+#include "app/frminfo.h"
+#include "colora/frmcolora.h"
+#include "componi/frmcomponi.h"
+#include "primi/frmprimi.h"
+#include "ui/colour.h"
+#include "ui/fonts.h"
+#include "ui/picture_box.h"
+#include "ui/picture_button.h"
+#include "ui/registry.h"
+#include "ui/twips.h"
+
+frminizio::frminizio()
+    : ui::Form(QStringLiteral("Numerandia"), 4335, 4335, ui::vbColor(0x0080FF80))
+{
+    setObjectName(QStringLiteral("frminizio"));
+    centre(ui::CentreOrder::TopFirst);
+
+    const QFont caption = ui::font(QStringLiteral("Comic Sans MS"), 12, false, true);
+    const auto activity = [&](const char *name, const QString &text, int top, std::uint32_t face) {
+        auto *button = new ui::PushButton(this, text);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(ui::rect(240, top, 3855, 375));
+        button->setFace(ui::vbColor(face));
+        button->setFont(caption);
+        return button;
+    };
+    cmdabaco = activity("cmdabaco", QStringLiteral("Componi l'abaco"), 240, 0x00C0C0FF);
+    cmdcolora = activity("cmdcolora", QStringLiteral("Colora la frazione"), 840, 0x00FFC0C0);
+    cmdcomponi = activity("cmdcomponi", QStringLiteral("Componi il numero"), 1440, 0x0000FFFF);
+    cmdprimi = activity("cmdprimi", QStringLiteral("Numeri primi"), 2040, 0x0080C0FF);
+
+    cmdistruzioni = new ui::PictureButton(this, QStringLiteral(":/question.svg"),
+                                          QStringLiteral("Istruzioni"), ui::vbColor(0x00FFC0FF));
+    cmdistruzioni->setObjectName(QStringLiteral("cmdistruzioni"));
+    cmdistruzioni->setGeometry(ui::rect(3480, 2880, 615, 615));
+
+    cmdesci = new ui::PictureButton(this, QStringLiteral(":/door.svg"), QStringLiteral("Esci"),
+                                    ui::vbColor(0x00FFC0FF));
+    cmdesci->setObjectName(QStringLiteral("cmdesci"));
+    cmdesci->setGeometry(ui::rect(3480, 3600, 615, 615));
+
+    Picture1 = new ui::PictureBox(this, QStringLiteral(":/arrow_drawing.svg"), QSize(127, 125));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(ui::rect(1320, 2640, 1695, 1455));
+    Picture1->setFocusPolicy(Qt::TabFocus);
+
+    Image1 = new ui::PictureBox(this, QStringLiteral(":/signature.svg"), QSize(82, 11));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(ui::rect(120, 4080, 1230, 165));
+
+    setTabOrder(cmdabaco, cmdcolora);
+    setTabOrder(cmdcolora, cmdcomponi);
+    setTabOrder(cmdcomponi, cmdprimi);
+    setTabOrder(cmdprimi, cmdesci);
+    setTabOrder(cmdesci, Picture1);
+    setTabOrder(Picture1, cmdistruzioni);
+    setCancelButton(cmdesci);
+    cmdabaco->setFocus();
+
+    connect(cmdabaco, &QPushButton::clicked, this, &frminizio::cmdabaco_Click);
+    connect(cmdcolora, &QPushButton::clicked, this, &frminizio::cmdcolora_Click);
+    connect(cmdcomponi, &QPushButton::clicked, this, &frminizio::cmdcomponi_Click);
+    connect(cmdprimi, &QPushButton::clicked, this, &frminizio::cmdprimi_Click);
+    connect(cmdistruzioni, &QPushButton::clicked, this, &frminizio::cmdistruzioni_Click);
+    connect(cmdesci, &QPushButton::clicked, this, &frminizio::cmdesci_Click);
+}
+
+void frminizio::cmdabaco_Click()
+{
+    ui::switchTo<frmabaco>(this);
+}
+
+void frminizio::cmdcolora_Click()
+{
+    ui::switchTo<frmcolora>(this);
+}
+
+void frminizio::cmdcomponi_Click()
+{
+    ui::switchTo<frmcomponi>(this);
+}
+
+void frminizio::cmdprimi_Click()
+{
+    ui::switchTo<frmprimi>(this);
+}
+
+void frminizio::cmdistruzioni_Click()
+{
+    ui::show<frminfo>();
+}
+
+void frminizio::cmdesci_Click()
+{
+    ui::endProgram();
+}

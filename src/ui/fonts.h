@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace ui {
+
+// Comic Sans MS, MS Sans Serif and Arial are asked for by name; where they are
+// missing, these faces stand in. Call once, before the first window is built.
+void registerFontSubstitutes();
+
+// A face at a size in points, set as pixels (points x 96 / 72) so that text fits
+// the twips layout whatever the screen's DPI.
+QFont font(const QString &face, double points, bool bold = false, bool italic = false);
+
+} // namespace ui

@@ -1,0 +1,117 @@
+#include "ui/form.h"
+
+#include "ui/pictures.h"
+#include "ui/registry.h"
+#include "ui/twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace ui {
+
+namespace {
+
+// The frame a window manager puts round our windows. Before a window is shown its
+// own frame is unknown, so borrow it from a window that is already on screen.
+QMargins frameMargins(const QWidget *window)
+{
+    const auto marginsOf = [](const QWidget *w) {
+        const QRect frame = w->frameGeometry();
+        const QRect client = w->geometry();
+        return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                        frame.right() - client.right(), frame.bottom() - client.bottom());
+    };
+    if (window->isVisible())
+        return marginsOf(window);
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && qobject_cast<const Form *>(other))
+            return marginsOf(other);
+    }
+    return {};
+}
+
+} // namespace
+
+std::array<QPoint, 2> centreSteps(CentreOrder order, const QRect &screen, QSize outer,
+                                  QPoint current)
+{
+    const int left = screen.left() + (screen.width() - outer.width()) / 2;
+    const int top = screen.top() + (screen.height() - outer.height()) / 2;
+    if (order == CentreOrder::TopFirst)
+        return {QPoint(current.x(), top), QPoint(left, top)};
+    return {QPoint(left, current.y()), QPoint(left, top)};
+}
+
+Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips,
+           const QColor &background, Border border)
+    : QWidget(nullptr)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    // A dialog border keeps the window out of the task bar.
+    flags |= border == Border::FixedDialog ? Qt::Tool : Qt::Window;
+    setWindowFlags(flags);
+    setWindowTitle(caption);
+    setWindowIcon(windowIcon());
+    setFixedSize(ui::size(clientWidthTwips, clientHeightTwips));
+    if (background.isValid()) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, background);
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
+    Registry::instance().add(this);
+}
+
+Form::~Form()
+{
+    Registry::instance().remove(this);
+}
+
+void Form::centre(CentreOrder order)
+{
+    const QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!scr)
+        return;
+    const QMargins margins = frameMargins(this);
+    const QSize outer = size().grownBy(margins);
+    for (const QPoint &step : centreSteps(order, scr->geometry(), outer, pos()))
+        move(step);
+}
+
+void Form::setDefaultButton(QAbstractButton *button)
+{
+    defaultButton_ = button;
+}
+
+void Form::setCancelButton(QAbstractButton *button)
+{
+    cancelButton_ = button;
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
+        cancelButton_->click();
+        return;
+    }
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        // Enter presses the focused push button; elsewhere, the default button.
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget())) {
+            focused->click();
+            return;
+        }
+        if (defaultButton_ && defaultButton_->isEnabled()) {
+            defaultButton_->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+#include <QAbstractButton>
+
+namespace ui {
+
+enum class CentreOrder { TopFirst, LeftFirst };
+
+// Where a window of the given outer size goes on a screen, as the two moves that
+// put it there: the edge named first by the order is set first.
+std::array<QPoint, 2> centreSteps(CentreOrder order, const QRect &screen, QSize outer,
+                                  QPoint current);
+
+// The base of every window: fixed client size in twips, background colour, the gear
+// icon, a close box only, centring, and the buttons that Enter and Esc press.
+// Closing a form deletes it, so that the next show builds it afresh.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { FixedSingle, FixedDialog };
+
+    Form(const QString &caption, int clientWidthTwips, int clientHeightTwips,
+         const QColor &background, Border border = Border::FixedSingle);
+    ~Form() override;
+
+    void centre(CentreOrder order);
+
+    void setDefaultButton(QAbstractButton *button);
+    void setCancelButton(QAbstractButton *button);
+    QAbstractButton *defaultButton() const { return defaultButton_; }
+    QAbstractButton *cancelButton() const { return cancelButton_; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPointer<QAbstractButton> defaultButton_;
+    QPointer<QAbstractButton> cancelButton_;
+};
+
+} // namespace ui

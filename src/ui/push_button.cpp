@@ -1,0 +1,124 @@
+#include "ui/push_button.h"
+
+#include "ui/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace ui {
+
+PushButton::PushButton(QWidget *parent, const QString &caption)
+    : QPushButton(caption, parent)
+{
+    setAutoDefault(false);
+}
+
+void PushButton::setFace(const QColor &face)
+{
+    face_ = face;
+    update();
+}
+
+void PushButton::setPicture(const QPixmap &picture)
+{
+    picture_ = picture;
+    update();
+}
+
+int PushButton::buttonCode(Qt::MouseButtons buttons)
+{
+    int code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+int PushButton::shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
+    return code;
+}
+
+void PushButton::mousePressEvent(QMouseEvent *event)
+{
+    // The buttons held at the press, so that a right press with the left held is not "right alone".
+    const int code = buttonCode(event->buttons() | event->button());
+    if (code != 0) {
+        Q_EMIT mouseDown(code, shiftCode(event->modifiers()),
+                         QPointF(toTwips(event->position().x()), toTwips(event->position().y())));
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void PushButton::paintEvent(QPaintEvent *event)
+{
+    if (!face_.isValid()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    const QRect r = rect();
+    const bool sunken = isDown();
+    p.fillRect(r, face_);
+
+    // A raised edge of two pixels, pressed in while the button is down; a black
+    // outline marks the button that Enter would press.
+    const QColor light = Qt::white;
+    const QColor shadow = face_.darker(150);
+    const QColor dark = Qt::black;
+    QRect edge = r;
+    if (hasFocus()) {
+        p.setPen(dark);
+        p.drawRect(edge.adjusted(0, 0, -1, -1));
+        edge.adjust(1, 1, -1, -1);
+    }
+    const auto bevel = [&p](const QRect &b, const QColor &topLeft, const QColor &bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(b.topLeft(), b.topRight() - QPoint(1, 0));
+        p.drawLine(b.topLeft(), b.bottomLeft() - QPoint(0, 1));
+        p.setPen(bottomRight);
+        p.drawLine(b.bottomLeft(), b.bottomRight());
+        p.drawLine(b.topRight(), b.bottomRight());
+    };
+    if (sunken) {
+        p.setPen(shadow);
+        p.drawRect(edge.adjusted(0, 0, -1, -1));
+    } else {
+        bevel(edge, light, dark);
+        bevel(edge.adjusted(1, 1, -1, -1), face_.lighter(115), shadow);
+    }
+
+    const QPoint shift = sunken ? QPoint(1, 1) : QPoint(0, 0);
+    const QRect content = r.adjusted(3, 3, -3, -3).translated(shift);
+    if (!picture_.isNull()) {
+        const QSize pic = picture_.deviceIndependentSize().toSize();
+        p.drawPixmap(QRect(QPoint(0, 0), pic).translated(r.center() - QRect(QPoint(0, 0), pic).center() + shift),
+                     picture_);
+    } else if (!text().isEmpty()) {
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::ButtonText));
+        style()->drawItemText(&p, content, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
+                              isEnabled(), text());
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = r.adjusted(4, 4, -4, -4);
+        focus.backgroundColor = face_;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,73 @@
+#include "ui/score_panel.h"
+
+#include "ui/colour.h"
+#include "ui/fonts.h"
+#include "ui/label.h"
+#include "ui/twips.h"
+
+#include <QPainter>
+
+namespace ui {
+
+namespace {
+const QString caption = QStringLiteral("Risposte");
+}
+
+ScorePanel::ScorePanel(QWidget *parent, int leftTwips, int topTwips, const QColor &back,
+                       const QString &esatteName, const QString &sbagliateName)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    setGeometry(ui::rect(leftTwips, topTwips, 1695, 1335));
+    setFont(ui::font(QStringLiteral("Comic Sans MS"), 14.25));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, back);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    const QFont small = ui::font(QStringLiteral("Comic Sans MS"), 11.25);
+    const auto add = [&](const QString &name, const QString &text, const QRect &r,
+                         Qt::Alignment align) {
+        auto *label = new Label(this, text, r, align);
+        label->setObjectName(name);
+        label->setFont(small);
+        label->setColours(Qt::black, back);
+        return label;
+    };
+    add(esatteName, QStringLiteral("Esatte:"), ui::rect(360, 480, 855, 375), Qt::AlignRight);
+    lbles_ = add(QStringLiteral("lbles"), QStringLiteral("0"), ui::rect(1320, 480, 300, 375),
+                 Qt::AlignLeft);
+    add(sbagliateName, QStringLiteral("Sbagliate:"), ui::rect(120, 840, 1095, 375), Qt::AlignRight);
+    lbler_ = add(QStringLiteral("lbler"), QStringLiteral("0"), ui::rect(1320, 840, 300, 375),
+                 Qt::AlignLeft);
+}
+
+void ScorePanel::setRight(long long count)
+{
+    lbles_->setText(QString::number(count));
+}
+
+void ScorePanel::setWrong(long long count)
+{
+    lbler_->setText(QString::number(count));
+}
+
+void ScorePanel::paintEvent(QPaintEvent *)
+{
+    // An etched frame whose top edge runs through the middle of the caption.
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int captionMiddle = fm.height() / 2;
+    const QRect frame = rect().adjusted(0, captionMiddle, -2, -2);
+    p.setPen(palette().color(QPalette::Window).darker(160));
+    p.drawRect(frame);
+    p.setPen(Qt::white);
+    p.drawRect(frame.translated(1, 1));
+
+    const QRect text(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
+    p.fillRect(text, palette().color(QPalette::Window));
+    p.setPen(vbColor(0x000000FF));
+    p.drawText(text, Qt::AlignCenter, caption);
+}
+
+} // namespace ui

@@ -1,0 +1,36 @@
+#include "ui/twips.h"
+
+#include <cmath>
+
+namespace ui {
+
+int px(double twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+QPoint point(int xTwips, int yTwips)
+{
+    return {px(xTwips), px(yTwips)};
+}
+
+QSize size(int widthTwips, int heightTwips)
+{
+    return {px(widthTwips), px(heightTwips)};
+}
+
+QRect rect(int leftTwips, int topTwips, int widthTwips, int heightTwips)
+{
+    // Convert the edges, not the size, so that neighbours that touch in
+    // twips still touch in pixels.
+    const int left = px(leftTwips);
+    const int top = px(topTwips);
+    return {left, top, px(leftTwips + widthTwips) - left, px(topTwips + heightTwips) - top};
+}
+
+double toTwips(double pixels)
+{
+    return pixels * twipsPerPixel;
+}
+
+} // namespace ui
