@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace ui {
 
@@ -79,8 +80,24 @@ void Form::centre(CentreOrder order)
         return;
     const QMargins margins = frameMargins(this);
     const QSize outer = size().grownBy(margins);
+    centredIn_ = order;
+    centredWith_ = margins;
     for (const QPoint &step : centreSteps(order, scr->geometry(), outer, pos()))
         move(step);
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Before the first show the frame could only be guessed; centre again if the
+    // guess was wrong, so that the whole window, title bar included, is centred.
+    if (centredIn_ && !event->spontaneous()) {
+        const CentreOrder order = *centredIn_;
+        centredIn_.reset();
+        if (frameMargins(this) != centredWith_)
+            centre(order);
+        centredIn_.reset();
+    }
 }
 
 void Form::setDefaultButton(QAbstractButton *button)

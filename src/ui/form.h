@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include <QAbstractButton>
 
@@ -38,8 +39,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // How the window was last centred, to centre it again once the real frame is known.
+    std::optional<CentreOrder> centredIn_;
+    QMargins centredWith_;
+
     QPointer<QAbstractButton> defaultButton_;
     QPointer<QAbstractButton> cancelButton_;
 };

@@ -22,9 +22,10 @@ public:
     template <class W>
     W *find() const
     {
+        // The exact class: a window derived from another is a window of its own.
         for (const QPointer<Form> &form : forms_) {
-            if (auto *w = qobject_cast<W *>(form.data()))
-                return w;
+            if (form && form->metaObject() == &W::staticMetaObject)
+                return static_cast<W *>(form.data());
         }
         return nullptr;
     }

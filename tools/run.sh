@@ -1,0 +1,9 @@
+#!/bin/sh
+# Sets up a Debian 12 machine, builds Numerandia and starts it.
+set -eu
+cd "$(dirname "$0")/.."
+sh tools/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DNUMERANDIA_TESTS=OFF -DNUMERANDIA_BENCHMARKS=OFF
+cmake --build build --target numerandia
+exec ./build/src/numerandia
