@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numerandia"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("numerandia"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Numerandia"));
     // The registry decides when the last window has gone: a window without a
     // task-bar entry still keeps the program running.
     QApplication::setQuitOnLastWindowClosed(false);

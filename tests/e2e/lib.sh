@@ -80,6 +80,8 @@ e2e_px() { echo $(( ($1 + 7) / 15 )); }
 e2e_click() {
     local x y
     x=$(e2e_px "$2"); y=$(e2e_px "$3")
+    # No window manager raises a clicked window here: bring it up as a pupil would see it.
+    xdotool windowraise "$1"
     xdotool mousemove --window "$1" "$x" "$y" click "${4:-1}"
     sleep 0.2
 }
@@ -136,3 +138,9 @@ e2e_wait_exit() {
 }
 
 e2e_running() { kill -0 "$E2E_APP_PID" 2>/dev/null; }
+
+# Closes window $1 as its title-bar close box would.
+e2e_close_box() {
+    "${E2E_WM_CLOSE:?}" "$1"
+    sleep 0.2
+}
