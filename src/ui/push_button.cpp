@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -60,6 +61,18 @@ void PushButton::mousePressEvent(QMouseEvent *event)
                          QPointF(toTwips(event->position().x()), toTwips(event->position().y())));
     }
     QPushButton::mousePressEvent(event);
+}
+
+void PushButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)
+        && !event->isAutoRepeat()) {
+        const QPointF middle = QRectF(rect()).center();
+        Q_EMIT mouseDown(2, shiftCode(event->modifiers()),
+                         QPointF(toTwips(middle.x()), toTwips(middle.y())));
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void PushButton::paintEvent(QPaintEvent *event)

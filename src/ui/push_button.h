@@ -11,7 +11,8 @@ namespace ui {
 // 2 right, 4 middle; the sum when several are held), the shift state (1 Shift,
 // 2 Ctrl, 4 Alt) and the position in twips. A right press never makes a click.
 // Given a face colour it is drawn flat in that colour with a raised edge, the
-// caption or picture centred.
+// caption or picture centred. Delete and Backspace on the focused button count as a
+// right-button press, so that a pupil without a right button can remove too.
 class PushButton : public QPushButton {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -169,6 +169,31 @@ private Q_SLOTS:
         QCOMPARE(clicked.count(), clicks);
     }
 
+    void removeKeysActAsTheRightButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("presses");
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 1;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 1;
+        QTest::newRow("Space clicks, no press") << int(Qt::Key_Space) << 0;
+    }
+    void removeKeysActAsTheRightButton()
+    {
+        QFETCH(int, key);
+        QFETCH(int, presses);
+        ui::PushButton b(nullptr, QStringLiteral("d"));
+        b.resize(33, 25);
+        b.show();
+        b.setFocus();
+        QSignalSpy down(&b, &ui::PushButton::mouseDown);
+        QSignalSpy clicked(&b, &QPushButton::clicked);
+        QTest::keyClick(&b, Qt::Key(key));
+        QCOMPARE(down.count(), presses);
+        if (presses)
+            QCOMPARE(down.at(0).at(0).toInt(), 2);
+        QCOMPARE(clicked.count(), 1 - presses);
+    }
+
     void labelReportsCompletedClicks_data()
     {
         QTest::addColumn<int>("button");
