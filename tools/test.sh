@@ -1,7 +1,8 @@
 #!/bin/sh
 # Sets up a Debian 12 machine, builds Numerandia with its tests and runs them all:
-# unit, window, end-to-end and install tests; then the unit and window tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# unit, window, end-to-end and install tests; a minute of fuzzing of the prime
+# checker's reader; then the unit and window tests again under AddressSanitizer
+# and UndefinedBehaviorSanitizer. Any failure or sanitizer report fails the run.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/setup.sh --tests
@@ -9,6 +10,14 @@ sh tools/setup.sh --tests
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure -j2
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DNUMERANDIA_FUZZ=ON -DNUMERANDIA_TESTS=OFF -DNUMERANDIA_BENCHMARKS=OFF
+cmake --build build-fuzz --target fuzz_prime_check
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+./build-fuzz/tests/fuzz/fuzz_prime_check -max_total_time=60 -timeout=5 -max_len=65536 \
+    -print_final_stats=1 "$corpus" tests/fuzz/corpus
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DNUMERANDIA_SANITIZE=ON -DNUMERANDIA_BENCHMARKS=OFF
