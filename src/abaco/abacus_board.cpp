@@ -1,0 +1,43 @@
+#include "abaco/abacus_board.h"
+
+#include "abaco/number_text.h"
+
+namespace {
+// What one bead of each rod is worth, hundreds first.
+constexpr std::array<std::uint64_t, AbacusBoard::rodCount> stepThousandths{100000, 10000, 1000,
+                                                                           100, 10, 1};
+}
+
+std::optional<int> AbacusBoard::addBead(Rod rod)
+{
+    int &count = counts_[index(rod)];
+    if (count >= beadsPerRod)
+        return std::nullopt;
+    return ++count;
+}
+
+std::optional<int> AbacusBoard::removeBead(Rod rod)
+{
+    int &count = counts_[index(rod)];
+    if (count <= 0)
+        return std::nullopt;
+    return count--;
+}
+
+void AbacusBoard::clear()
+{
+    counts_.fill(0);
+}
+
+std::uint64_t AbacusBoard::thousandths() const
+{
+    std::uint64_t total = 0;
+    for (std::size_t i = 0; i < counts_.size(); ++i)
+        total += static_cast<std::uint64_t>(counts_[i]) * stepThousandths[i];
+    return total;
+}
+
+std::string AbacusBoard::text() const
+{
+    return numberText(thousandths());
+}

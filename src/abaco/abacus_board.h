@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The six rods of the abacus, hundreds down to thousandths, each holding 0 to 9 beads
+// stacked from the bottom. The value is kept as the bead counts, so its text is the
+// exact decimal sum of the beads whatever has come and gone before.
+class AbacusBoard {
+public:
+    enum class Rod { Hundreds, Tens, Units, Tenths, Hundredths, Thousandths };
+    static constexpr int rodCount = 6;
+    static constexpr int beadsPerRod = 9;
+
+    // The bead (1 at the bottom) that now shows, or nothing when the rod was full.
+    std::optional<int> addBead(Rod rod);
+    // The bead that is now hidden, always the top one, or nothing when the rod was empty.
+    std::optional<int> removeBead(Rod rod);
+    // Every bead hidden: the value is 0 again.
+    void clear();
+
+    int count(Rod rod) const { return counts_[index(rod)]; }
+    std::uint64_t thousandths() const;
+    std::string text() const;
+
+private:
+    static std::size_t index(Rod rod) { return static_cast<std::size_t>(rod); }
+
+    std::array<int, rodCount> counts_{};
+};
