@@ -1,0 +1,75 @@
+#include "componi/block_board.h"
+
+namespace {
+
+std::size_t index(BlockKind kind)
+{
+    return static_cast<std::size_t>(kind);
+}
+
+} // namespace
+
+int BlockBoard::weight(BlockKind kind)
+{
+    switch (kind) {
+    case BlockKind::Units:
+        return 1;
+    case BlockKind::Tens:
+        return 10;
+    case BlockKind::Hundreds:
+        return 100;
+    case BlockKind::Thousands:
+        return 1000;
+    }
+    return 0;
+}
+
+std::optional<int> BlockBoard::add(BlockKind kind)
+{
+    int &count = counts_[index(kind)];
+    if (count == slots)
+        return std::nullopt;
+    return ++count;
+}
+
+std::optional<int> BlockBoard::remove(BlockKind kind)
+{
+    int &count = counts_[index(kind)];
+    if (count == 0)
+        return std::nullopt;
+    return count--;
+}
+
+std::vector<BlockBoard::Block> BlockBoard::clear()
+{
+    static constexpr std::array order{BlockKind::Thousands, BlockKind::Hundreds, BlockKind::Tens,
+                                      BlockKind::Units};
+    std::vector<Block> hidden;
+    for (int slot = 1; slot <= slots; ++slot) {
+        for (BlockKind kind : order) {
+            if (shown(kind, slot))
+                hidden.push_back({kind, slot});
+        }
+    }
+    counts_.fill(0);
+    return hidden;
+}
+
+int BlockBoard::count(BlockKind kind) const
+{
+    return counts_[index(kind)];
+}
+
+bool BlockBoard::shown(BlockKind kind, int slot) const
+{
+    return slot >= 1 && slot <= count(kind);
+}
+
+int BlockBoard::value() const
+{
+    int value = 0;
+    for (BlockKind kind : {BlockKind::Units, BlockKind::Tens, BlockKind::Hundreds,
+                           BlockKind::Thousands})
+        value += weight(kind) * count(kind);
+    return value;
+}
