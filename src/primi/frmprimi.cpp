@@ -1,24 +1,127 @@
 #include "primi/frmprimi.h"
 
 #include "app/frminizio.h"
+#include "primi/prime_check.h"
 #include "ui/colour.h"
+#include "ui/fonts.h"
+#include "ui/label.h"
 #include "ui/picture_button.h"
 #include "ui/registry.h"
 #include "ui/twips.h"
 
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QColor ink = ui::vbColor(0x00C00000);
+const QColor paleCyan = ui::vbColor(0x00FFFFC0);
+const QColor lightGreen = ui::vbColor(0x0080FF80);
+const QColor lightOrange = ui::vbColor(0x0080C0FF);
+
+void paint(QWidget *box, const QColor &text, const QColor &base)
+{
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::Base, base);
+    box->setPalette(pal);
+}
+
+} // namespace
+
 frmprimi::frmprimi()
-    : ui::Form(QStringLiteral("Numeri primi"), 4935, 3510, ui::vbColor(0x0080FF80), Border::FixedDialog)
+    : ui::Form(QStringLiteral("Numeri primi"), 4935, 3510, lightGreen, Border::FixedDialog)
 {
     setObjectName(QStringLiteral("frmprimi"));
     centre(ui::CentreOrder::LeftFirst);
 
+    const QFont plain = ui::font(QStringLiteral("MS Sans Serif"), 8);
+    const auto label = [&](const char *name, const QString &text, const QRect &where,
+                           Qt::Alignment alignment, const QColor &back) {
+        auto *l = new ui::Label(this, text, where, alignment);
+        l->setObjectName(QLatin1String(name));
+        l->setColours(ink, back);
+        l->setFont(plain);
+        return l;
+    };
+
+    Label1 = label("Label1", QStringLiteral("Immetti un numero (minore di 50 milioni)"),
+                   ui::rect(120, 240, 4695, 375), Qt::AlignHCenter, lightGreen);
+    Label1->setFont(ui::font(QStringLiteral("Comic Sans MS"), 12, false, true));
+    Label2 = label("Label2", QStringLiteral("Per i numeri più alti ci sarà bisogno di circa 1 minuto"),
+                   ui::rect(240, 600, 4455, 255), Qt::AlignHCenter, lightGreen);
+    Label2->setFont(ui::font(QStringLiteral("Comic Sans MS"), 9));
+
+    txt = new QLineEdit(this);
+    txt->setObjectName(QStringLiteral("txt"));
+    txt->setGeometry(ui::rect(360, 1200, 2775, 405));
+    txt->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12));
+    paint(txt, ink, paleCyan);
+
+    cmd = new ui::PictureButton(this, QStringLiteral(":/conferma.svg"), QStringLiteral("Calcola"),
+                                lightOrange);
+    cmd->setObjectName(QStringLiteral("cmd"));
+    cmd->setGeometry(ui::rect(3240, 1080, 615, 615));
+    setDefaultButton(cmd);
+
     cmdesci = new ui::PictureButton(this, QStringLiteral(":/fine.svg"), QStringLiteral("Fine"),
-                                   ui::vbColor(0x0080C0FF));
+                                    lightOrange);
     cmdesci->setObjectName(QStringLiteral("cmdesci"));
     cmdesci->setGeometry(ui::rect(3960, 1080, 615, 615));
     setCancelButton(cmdesci);
 
+    lbl = label("lbl", QString(), ui::rect(360, 1800, 4215, 285), Qt::AlignLeft, paleCyan);
+    lbl->setSingleBorder();
+    lbl->hide();
+
+    lbldiv2 = label("lbldiv2", QStringLiteral("È divisibile per i seguenti numeri:"),
+                    ui::rect(360, 2280, 4215, 255), Qt::AlignLeft, lightGreen);
+    lbldiv2->hide();
+
+    // The list is an answer, not something to type into.
+    txtdiv = new QPlainTextEdit(this);
+    txtdiv->setObjectName(QStringLiteral("txtdiv"));
+    txtdiv->setGeometry(ui::rect(360, 2520, 4215, 735));
+    txtdiv->setFont(plain);
+    txtdiv->setReadOnly(true);
+    txtdiv->setTabChangesFocus(true);
+    txtdiv->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtdiv->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    paint(txtdiv, ink, paleCyan);
+    txtdiv->hide();
+
+    setTabOrder(txt, cmd);
+    setTabOrder(cmd, cmdesci);
+    setTabOrder(cmdesci, txtdiv);
+    txt->setFocus();
+
+    connect(cmd, &QPushButton::clicked, this, &frmprimi::cmd_Click);
     connect(cmdesci, &QPushButton::clicked, this, &frmprimi::cmdesci_Click);
+}
+
+void frmprimi::cmd_Click()
+{
+    setCursor(Qt::WaitCursor);
+    const PrimeAnswer answer =
+        checkPrime(txt->text().toStdString(), QLocale().groupSeparator().toStdString());
+    if (answer.accepted) {
+        lbl->setText(QString::fromStdString(answer.verdict));
+        lbl->show();
+        if (answer.showList) {
+            txtdiv->setPlainText(QString::fromStdString(answer.list));
+            txtdiv->show();
+            lbldiv2->show();
+        } else {
+            // A prime hides the previous list but leaves its text as it was.
+            txtdiv->hide();
+            lbldiv2->hide();
+        }
+    }
+    unsetCursor();
+
+    txt->clear();
+    txt->setFocus();
 }
 
 void frmprimi::cmdesci_Click()

@@ -6,8 +6,10 @@
 
 GREEN="#80FF80"
 CYAN="#C0FFFF"
-VERDICT="4450 1940"   # right end of the verdict, clear of its text
-LIST="600 3150"       # bottom left of the list, below its first lines
+# Points of the verdict (its right end, clear of the text) and of the list (bottom
+# left, below its first line), in twips of the checker.
+verdict_is() { e2e_pixel_is "$primi" 4450 1940 "$1"; }
+list_is() { e2e_pixel_is "$primi" 600 3150 "$1"; }
 
 e2e_start_xvfb
 e2e_start_app
@@ -21,17 +23,13 @@ e2e_check "the start window closes" e2e_wait_gone Numerandia
 e2e_geometry "$primi"
 e2e_check "checker is 329 x 234" test "$WIDTH" -eq 329 -a "$HEIGHT" -eq 234
 e2e_check "input box is pale cyan" e2e_pixel_is "$primi" 3000 1400 "$CYAN"
-# shellcheck disable=SC2086
-e2e_check "no verdict at start" e2e_pixel_is "$primi" $VERDICT "$GREEN"
-# shellcheck disable=SC2086
-e2e_check "no list at start" e2e_pixel_is "$primi" $LIST "$GREEN"
+e2e_check "no verdict at start" verdict_is "$GREEN"
+e2e_check "no list at start" list_is "$GREEN"
 
 e2e_type "$primi" 12
 e2e_key "$primi" Return
-# shellcheck disable=SC2086
-e2e_check "12 and Enter show the verdict" e2e_pixel_is "$primi" $VERDICT "$CYAN"
-# shellcheck disable=SC2086
-e2e_check "12 and Enter show the list" e2e_pixel_is "$primi" $LIST "$CYAN"
+e2e_check "12 and Enter show the verdict" verdict_is "$CYAN"
+e2e_check "12 and Enter show the list" list_is "$CYAN"
 e2e_check "the checker is still running" e2e_running
 
 e2e_key "$primi" Escape
