@@ -28,16 +28,17 @@ struct RodLook {
     ui::PushButton *frmabaco::*button;
     ui::Line *frmabaco::*line;
     const char *lineName;
+    const char *spoken; // what a screen reader says for the rod's button
 };
 
 // Left to right as the rods stand, in the order of AbacusBoard::Rod.
 const RodLook rods[AbacusBoard::rodCount] = {
-    {"h", 0x0000C000, true, &frmabaco::h, &frmabaco::cmdh, &frmabaco::Line2, "Line2"},
-    {"da", 0x000000FF, false, &frmabaco::da, &frmabaco::cmdda, &frmabaco::Line3, "Line3"},
-    {"u", 0x00000000, false, &frmabaco::u, &frmabaco::cmdu, &frmabaco::Line4, "Line4"},
-    {"d", 0x0000FFFF, false, &frmabaco::d, &frmabaco::cmdd, &frmabaco::Line5, "Line5"},
-    {"c", 0x0000FFFF, false, &frmabaco::c, &frmabaco::cmdc, &frmabaco::Line1, "Line1"},
-    {"m", 0x0000FFFF, false, &frmabaco::m, &frmabaco::cmdm, &frmabaco::Line6, "Line6"},
+    {"h", 0x0000C000, true, &frmabaco::h, &frmabaco::cmdh, &frmabaco::Line2, "Line2", "centinaia"},
+    {"da", 0x000000FF, false, &frmabaco::da, &frmabaco::cmdda, &frmabaco::Line3, "Line3", "decine"},
+    {"u", 0x00000000, false, &frmabaco::u, &frmabaco::cmdu, &frmabaco::Line4, "Line4", "unità"},
+    {"d", 0x0000FFFF, false, &frmabaco::d, &frmabaco::cmdd, &frmabaco::Line5, "Line5", "decimi"},
+    {"c", 0x0000FFFF, false, &frmabaco::c, &frmabaco::cmdc, &frmabaco::Line1, "Line1", "centesimi"},
+    {"m", 0x0000FFFF, false, &frmabaco::m, &frmabaco::cmdm, &frmabaco::Line6, "Line6", "millesimi"},
 };
 
 } // namespace
@@ -100,6 +101,7 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
         auto *button = new ui::PushButton(this, QLatin1String(rods[r].name));
         button->setObjectName(QLatin1String("cmd") + QLatin1String(rods[r].name));
         button->setGeometry(ui::rect(600 + 1080 * r, 4920, 495, 375));
+        button->setAccessibleName(QString::fromUtf8(rods[r].spoken));
         this->*rods[r].button = button;
     }
 

@@ -153,6 +153,7 @@ void frmcolora::buildGrid()
                                                 gridTop + step * (row - 1), cellSize, cellSize));
             cell->setObjectName(indexed("lbl", k));
             cell->setBackColour(freeCell);
+            cell->setAccessibleName(QStringLiteral("riga %1, colonna %2").arg(row).arg(col));
             lbl_[static_cast<std::size_t>(k - 1)] = cell;
         }
     }
@@ -175,12 +176,14 @@ void frmcolora::buildGrid()
         row->setObjectName(indexed("cmdo", n));
         row->setGeometry(ui::rect(360, gridTop + step * (n - 1), cellSize, cellSize));
         row->setFace(ui::vbColor(0x0080C0FF));
+        row->setAccessibleName(QStringLiteral("riga %1").arg(n));
         cmdo_[static_cast<std::size_t>(n - 1)] = row;
 
         auto *column = new ui::PushButton(this);
         column->setObjectName(indexed("cmdv", n));
         column->setGeometry(ui::rect(gridLeft + step * (n - 1), 1080, cellSize, cellSize));
         column->setFace(ui::vbColor(0x00FFFF80));
+        column->setAccessibleName(QStringLiteral("colonna %1").arg(n));
         cmdv_[static_cast<std::size_t>(n - 1)] = column;
     }
 }

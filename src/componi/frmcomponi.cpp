@@ -131,6 +131,7 @@ void frmcomponi::buildBoard()
         button->setObjectName(QLatin1String(name));
         button->setGeometry(ui::rect(left, top, 1335, 495));
         button->setFont(caption);
+        button->setAccessibleName(text);
         return button;
     };
     cmdmille = blockButton("cmdmille", QStringLiteral("Migliaia"), 5880, 1080);

@@ -57,6 +57,7 @@ frmprimi::frmprimi()
     txt->setObjectName(QStringLiteral("txt"));
     txt->setGeometry(ui::rect(360, 1200, 2775, 405));
     txt->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12));
+    txt->setAccessibleName(QStringLiteral("numero"));
     paint(txt, ink, paleCyan);
 
     cmd = new ui::PictureButton(this, QStringLiteral(":/conferma.svg"), QStringLiteral("Calcola"),
@@ -85,6 +86,7 @@ frmprimi::frmprimi()
     txtdiv->setGeometry(ui::rect(360, 2520, 4215, 735));
     txtdiv->setFont(plain);
     txtdiv->setReadOnly(true);
+    txtdiv->setAccessibleName(QStringLiteral("divisori"));
     txtdiv->setTabChangesFocus(true);
     txtdiv->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtdiv->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,0 +1,159 @@
+#include "abaco/frmabaco.h"
+#include "app/frminfo.h"
+#include "app/frminizio.h"
+#include "app/frmistruzioni.h"
+#include "colora/frmcolora.h"
+#include "componi/frmcomponi.h"
+#include "primi/frmprimi.h"
+#include "ui/label.h"
+#include "ui/push_button.h"
+#include "ui/registry.h"
+#include "ui/shape.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+// What a screen reader hears, and removing with the keyboard for a pupil without
+// a right mouse button.
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    static QString spoken(QWidget *widget)
+    {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+        return face ? face->text(QAccessible::Name) : QString();
+    }
+
+    template <class W>
+    static QStringList unnamedControls()
+    {
+        W window;
+        QStringList unnamed;
+        for (QWidget *control : window.template findChildren<QWidget *>()) {
+            const bool actsOnInput = qobject_cast<QAbstractButton *>(control)
+                || qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control);
+            if (actsOnInput && spoken(control).trimmed().isEmpty())
+                unnamed << control->objectName();
+        }
+        return unnamed;
+    }
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        ui::Registry::instance().destroyAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void everyControlHasAName()
+    {
+        QCOMPARE(unnamedControls<frminizio>(), QStringList());
+        QCOMPARE(unnamedControls<frminfo>(), QStringList());
+        QCOMPARE(unnamedControls<frmistruzioni>(), QStringList());
+        QCOMPARE(unnamedControls<frmabaco>(), QStringList());
+        QCOMPARE(unnamedControls<frmcolora>(), QStringList());
+        QCOMPARE(unnamedControls<frmcomponi>(), QStringList());
+        QCOMPARE(unnamedControls<frmprimi>(), QStringList());
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("hundreds rod") << "frmabaco" << "cmdh" << "centinaia";
+        QTest::newRow("tens rod") << "frmabaco" << "cmdda" << "decine";
+        QTest::newRow("units rod") << "frmabaco" << "cmdu" << "unità";
+        QTest::newRow("tenths rod") << "frmabaco" << "cmdd" << "decimi";
+        QTest::newRow("hundredths rod") << "frmabaco" << "cmdc" << "centesimi";
+        QTest::newRow("thousandths rod") << "frmabaco" << "cmdm" << "millesimi";
+        QTest::newRow("abacus confirm picture") << "frmabaco" << "cmdconferma" << "Conferma";
+        QTest::newRow("thousands blocks") << "frmcomponi" << "cmdmille" << "Migliaia";
+        QTest::newRow("units blocks") << "frmcomponi" << "cmduno" << "Unità";
+        QTest::newRow("first row") << "frmcolora" << "cmdo(1)" << "riga 1";
+        QTest::newRow("last column") << "frmcolora" << "cmdv(10)" << "colonna 10";
+        QTest::newRow("eraser picture") << "frmcolora" << "cmdcanc" << "Cancella";
+        QTest::newRow("exit picture") << "frminizio" << "cmdesci" << "Esci";
+        QTest::newRow("activity") << "frminizio" << "cmdprimi" << "Numeri primi";
+        QTest::newRow("prime input") << "frmprimi" << "txt" << "numero";
+    }
+    void names()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        std::unique_ptr<QWidget> w;
+        if (window == "frmabaco")
+            w = std::make_unique<frmabaco>();
+        else if (window == "frmcomponi")
+            w = std::make_unique<frmcomponi>();
+        else if (window == "frmcolora")
+            w = std::make_unique<frmcolora>();
+        else if (window == "frminizio")
+            w = std::make_unique<frminizio>();
+        else
+            w = std::make_unique<frmprimi>();
+        QWidget *widget = w->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QCOMPARE(spoken(widget), name);
+    }
+
+    void keyboardRemovesBeads_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Delete") << int(Qt::Key_Delete);
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace);
+    }
+    void keyboardRemovesBeads()
+    {
+        QFETCH(int, key);
+        frmabaco w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.cmdu->setFocus();
+        QTest::keyClick(w.cmdu, Qt::Key_Space);
+        QTest::keyClick(w.cmdu, Qt::Key_Space);
+        QCOMPARE(w.lblnum->text(), QStringLiteral("2"));
+        QTest::keyClick(w.cmdu, Qt::Key(key));
+        QCOMPARE(w.lblnum->text(), QStringLiteral("1"));
+        QVERIFY(w.u[0]->isVisibleTo(&w));
+        QVERIFY(!w.u[1]->isVisibleTo(&w));
+    }
+
+    void keyboardRemovesBlocks()
+    {
+        frmcomponi w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.cmddieci->setFocus();
+        QTest::keyClick(w.cmddieci, Qt::Key_Space);
+        QTest::keyClick(w.cmddieci, Qt::Key_Space);
+        QTest::keyClick(w.cmddieci, Qt::Key_Delete);
+        QCOMPARE(w.lblr->text(), QStringLiteral("10"));
+        QVERIFY(w.shpda(1)->isVisibleTo(&w));
+        QVERIFY(!w.shpda(2)->isVisibleTo(&w));
+    }
+
+    void keyboardClearsALine()
+    {
+        frmcolora w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget *row = w.findChild<QWidget *>(QStringLiteral("cmdo(2)"));
+        QWidget *column = w.findChild<QWidget *>(QStringLiteral("cmdv(3)"));
+        QTest::keyClick(row, Qt::Key_Space);
+        QTest::keyClick(column, Qt::Key_Space);
+        QCOMPARE(w.lblcount->text(), QStringLiteral("19"));
+        QTest::keyClick(row, Qt::Key_Delete);
+        QCOMPARE(w.lblcount->text(), QStringLiteral("9")); // the column keeps its other nine
+        QTest::keyClick(column, Qt::Key_Backspace);
+        QCOMPARE(w.lblcount->text(), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
