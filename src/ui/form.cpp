@@ -89,12 +89,13 @@ void Form::centre(CentreOrder order)
 void Form::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // Before the first show the frame could only be guessed; centre again if the
-    // guess was wrong, so that the whole window, title bar included, is centred.
+    // Before the first show the frame could only be guessed. Where the platform
+    // already knows the real one, centre again if the guess was wrong; a frame that
+    // still reads as none (a window manager has not framed us yet) tells nothing.
     if (centredIn_ && !event->spontaneous()) {
         const CentreOrder order = *centredIn_;
-        centredIn_.reset();
-        if (frameMargins(this) != centredWith_)
+        const QMargins real = frameMargins(this);
+        if (!real.isNull() && real != centredWith_)
             centre(order);
         centredIn_.reset();
     }

@@ -64,6 +64,12 @@ void Label::mousePressEvent(QMouseEvent *event)
     QLabel::mousePressEvent(event);
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    pressed_ = Qt::NoButton;
+    QLabel::mouseDoubleClickEvent(event);
+}
+
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool completes = event->button() == pressed_ && rect().contains(event->position().toPoint());

@@ -7,7 +7,8 @@ namespace ui {
 
 // A caption that wraps at word boundaries within its width and starts at the top,
 // opaque in its back colour unless made transparent. It reports a completed click
-// of the left (1) or the right (2) button.
+// of the left (1) or the right (2) button; the second press of a double click is a
+// double click, not another click.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     Qt::MouseButton pressed_ = Qt::NoButton;
