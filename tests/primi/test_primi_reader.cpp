@@ -10,9 +10,7 @@ class TestPrimiReader : public QObject {
 private Q_SLOTS:
     void reads_data()
     {
-        const std::string megabyte(1 << 20, '9');
         const std::string zeros(1 << 20, '0');
-        const double inf = std::numeric_limits<double>::infinity();
         QTest::addColumn<std::string>("text");
         QTest::addColumn<double>("value");
         QTest::newRow("blanks anywhere") << std::string(" \t1 2\n3 ") << 123.0;
@@ -25,17 +23,15 @@ private Q_SLOTS:
         QTest::newRow("empty") << std::string() << 0.0;
         QTest::newRow("letters") << std::string("abc") << 0.0;
         QTest::newRow("minus zero") << std::string("-0") << 0.0;
-        QTest::newRow("no-break space stops") << std::string("1\u00A0000") << 1.0;
-        QTest::newRow("megabyte too large") << megabyte << inf;
-        QTest::newRow("megabyte too large, negative") << "-" + megabyte << -inf;
+        QTest::newRow("megabyte too large") << "1" + zeros << std::numeric_limits<double>::infinity();
+        QTest::newRow("megabyte too large, negative") << "-1" + zeros << -std::numeric_limits<double>::infinity();
         QTest::newRow("megabyte of leading zeros") << zeros + "12" << 12.0;
         QTest::newRow("megabyte too small") << "." + zeros + "1" << 0.0;
     }
     void reads()
     {
         QFETCH(std::string, text);
-        QFETCH(double, value);
-        QCOMPARE(readNumber(text), value);
+        QTEST(readNumber(text), "value");
     }
 };
 
