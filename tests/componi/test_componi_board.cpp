@@ -5,52 +5,35 @@
 class TestComponiBoard : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void presses_data();
-    void presses();
-};
-
-void TestComponiBoard::presses_data()
-{
     // One letter a press: U T H K add a unit, ten, hundred, thousand, lower case removes
     // one, C clears. The trace holds the slot each press showed or hid, "-" where it
-    // changed nothing, and how many blocks each clearing hid.
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("trace");
-    QTest::addColumn<int>("value");
-    QTest::newRow("left, left, right on tens") << "TTt" << "122" << 10;
-    QTest::newRow("tenth unit refused") << "UUUUUUUUUU" << "123456789-" << 9;
-    QTest::newRow("removing from empty refused") << "kKkk" << "-11-" << 0;
-    QTest::newRow("last added, first removed") << "HHHhH" << "12333" << 300;
-    QTest::newRow("three hundreds, two units") << "HHHUU" << "12312" << 302;
-    QTest::newRow("removal leaves the other kinds") << "KUUTHu" << "112112" << 1111;
-    QTest::newRow("clear, then a unit") << "KTTHUCU" << "1121151" << 1;
-    QTest::newRow("clear on an empty board") << "CU" << "01" << 1;
-    QTest::newRow("nine of every kind") << "KKKKKKKKKHHHHHHHHHTTTTTTTTTUUUUUUUUU"
-                                        << "123456789123456789123456789123456789" << 9999;
-}
-
-void TestComponiBoard::presses()
-{
-    QFETCH(QString, script);
-    QFETCH(QString, trace);
-    QFETCH(int, value);
-    BlockBoard board;
-    QString seen;
-    for (QChar c : script) {
-        if (c == u'C') {
-            seen += QString::number(board.clear().size());
-            continue;
-        }
-        const BlockKind kind = c.toUpper() == u'U' ? BlockKind::Units
-            : c.toUpper() == u'T'                   ? BlockKind::Tens
-            : c.toUpper() == u'H'                   ? BlockKind::Hundreds
-                                                    : BlockKind::Thousands;
-        const std::optional<int> slot = c.isUpper() ? board.add(kind) : board.remove(kind);
-        seen += slot ? QString::number(*slot) : QStringLiteral("-");
+    // changed nothing and, for a clearing, how many blocks it hid; then the value.
+    void presses_data()
+    {
+        QTest::addColumn<QString>("presses");
+        QTest::addColumn<QString>("trace");
+        QTest::newRow("left, left, right on tens") << "TTt" << "122 = 10";
+        QTest::newRow("tenth unit refused") << "UUUUUUUUUU" << "123456789- = 9";
+        QTest::newRow("removing from empty refused") << "kKkk" << "-11- = 0";
+        QTest::newRow("clear, then a unit") << "KTTtHUCU" << "11221141 = 1";
+        QTest::newRow("all nines")
+            << QString("KHTU").repeated(9) << "111122223333444455556666777788889999 = 9999";
     }
-    QCOMPARE(seen, trace);
-    QCOMPARE(board.value(), value);
-}
+    void presses()
+    {
+        QFETCH(QString, presses);
+        QFETCH(QString, trace);
+        BlockBoard board;
+        QString seen;
+        for (const QChar press : presses) {
+            const auto kind = BlockKind(QStringLiteral("UTHK").indexOf(press.toUpper()));
+            const auto slot = press == u'C' ? std::optional<int>(int(board.clear().size()))
+                                            : press.isUpper() ? board.add(kind) : board.remove(kind);
+            seen += slot ? QString::number(*slot) : QStringLiteral("-");
+        }
+        QCOMPARE(seen + " = " + QString::number(board.value()), trace);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestComponiBoard)
 #include "test_componi_board.moc"
