@@ -7,13 +7,15 @@ namespace ui {
 
 PictureBox::PictureBox(QWidget *parent, const QString &resource, QSize pictureSize)
     : QWidget(parent)
-    , renderer_(new QSvgRenderer(resource, this))
+    , resource_(resource)
     , pictureSize_(pictureSize)
 {
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    if (!renderer_)
+        renderer_ = new QSvgRenderer(resource_, this);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     renderer_->render(&p, QRectF(QPointF(0, 0), QSizeF(pictureSize_)));

@@ -18,7 +18,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QSvgRenderer *renderer_;
+    QString resource_;
+    QSvgRenderer *renderer_ = nullptr; // read at the first paint
     QSize pictureSize_;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/picture_button.h"
 
-#include "ui/pictures.h"
 
 namespace ui {
 
@@ -11,7 +10,7 @@ PictureButton::PictureButton(QWidget *parent, const QString &pictureResource,
     setFace(face);
     setToolTip(tooltip);
     setAccessibleName(tooltip);
-    setPicture(picture(pictureResource, QSize(32, 32), devicePixelRatioF()));
+    setPicture(pictureResource);
 }
 
 } // namespace ui

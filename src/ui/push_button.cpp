@@ -1,5 +1,6 @@
 #include "ui/push_button.h"
 
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
@@ -22,9 +23,10 @@ void PushButton::setFace(const QColor &face)
     update();
 }
 
-void PushButton::setPicture(const QPixmap &picture)
+void PushButton::setPicture(const QString &resource)
 {
-    picture_ = picture;
+    pictureResource_ = resource;
+    picture_ = QPixmap();
     update();
 }
 
@@ -115,6 +117,9 @@ void PushButton::paintEvent(QPaintEvent *event)
 
     const QPoint shift = sunken ? QPoint(1, 1) : QPoint(0, 0);
     const QRect content = r.adjusted(3, 3, -3, -3).translated(shift);
+    if (!pictureResource_.isEmpty()
+        && (picture_.isNull() || picture_.devicePixelRatio() != devicePixelRatioF()))
+        picture_ = ui::picture(pictureResource_, QSize(32, 32), devicePixelRatioF());
     if (!picture_.isNull()) {
         const QSize pic = picture_.deviceIndependentSize().toSize();
         p.drawPixmap(QRect(QPoint(0, 0), pic).translated(r.center() - QRect(QPoint(0, 0), pic).center() + shift),

@@ -20,7 +20,8 @@ public:
 
     void setFace(const QColor &face);
     QColor face() const { return face_; }
-    void setPicture(const QPixmap &picture);
+    // A 32 x 32 SVG picture, drawn when the button is first painted, at the screen's pixel ratio.
+    void setPicture(const QString &resource);
 
     static int buttonCode(Qt::MouseButtons buttons);
     static int shiftCode(Qt::KeyboardModifiers modifiers);
@@ -35,6 +36,7 @@ protected:
 
 private:
     QColor face_;
+    QString pictureResource_;
     QPixmap picture_;
 };
 

@@ -77,6 +77,9 @@ private Q_SLOTS:
         QCOMPARE(w.size(), QSize(289, 289));
         const QImage shot = w.grab().toImage();
         QCOMPARE(shot.pixelColor(ui::px(twips.x()), ui::px(twips.y())), colour);
+        // The picture buttons show their pictures over the face.
+        QVERIFY(shot.pixelColor(ui::px(3787), ui::px(3187)) != QColor(255, 192, 255));
+        QVERIFY(shot.pixelColor(ui::px(3787), ui::px(3907)) != QColor(255, 192, 255));
         QCOMPARE(w.cmdabaco->text() + w.cmdcolora->text() + w.cmdcomponi->text() + w.cmdprimi->text(),
                  QStringLiteral("Componi l'abacoColora la frazioneComponi il numeroNumeri primi"));
         QCOMPARE(w.cmdistruzioni->toolTip() + w.cmdesci->toolTip(), QStringLiteral("IstruzioniEsci"));
