@@ -8,16 +8,25 @@ E2E_TMP=$(mktemp -d)
 E2E_XVFB_PID=
 E2E_APP_PID=
 
+E2E_WM_PID=
+
 e2e_cleanup() {
     [ -n "$E2E_APP_PID" ] && kill "$E2E_APP_PID" 2>/dev/null
+    [ -n "$E2E_WM_PID" ] && kill "$E2E_WM_PID" 2>/dev/null
     [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
 
+# Says what failed, with the program's own output and the X server's log, before
+# the temporary folder with them goes.
 e2e_fail() {
     echo "FAIL: $*" >&2
+    local log
+    for log in "$E2E_TMP"/app.log "$E2E_TMP"/xvfb.log "$E2E_TMP"/wm.log; do
+        [ -s "$log" ] && { echo "--- ${log##*/}" >&2; cat "$log" >&2; }
+    done
     if [ -n "${DISPLAY:-}" ]; then
         import -window root "${E2E_SHOT:-/tmp/numerandia-e2e-failure.png}" 2>/dev/null \
             && echo "screen saved to ${E2E_SHOT:-/tmp/numerandia-e2e-failure.png}" >&2
@@ -31,19 +40,39 @@ e2e_check() { # description, then a command that must succeed
     echo "ok: $what"
 }
 
-# Starts Xvfb on the first free display, 1024 x 768, and exports DISPLAY.
+# Starts Xvfb on the first free display (1024 x 768 unless $1 says otherwise) and
+# exports DISPLAY once the server takes clients. -noreset keeps it from resetting
+# whenever its last client leaves, which would refuse a program that connects then.
 e2e_start_xvfb() {
-    local fifo="$E2E_TMP/display"
+    local fifo="$E2E_TMP/display" number i
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp \
+        3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     E2E_XVFB_PID=$!
-    local number
     read -r -t 20 number <"$fifo" || e2e_fail "Xvfb did not start"
     export DISPLAY=":$number"
+    for i in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    e2e_fail "Xvfb takes no clients"
 }
 
+# Starts openbox, for the tests where frames and focus matter, once it manages the screen.
+e2e_start_wm() {
+    openbox >"$E2E_TMP/wm.log" 2>&1 &
+    E2E_WM_PID=$!
+    local i
+    for i in $(seq 1 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    e2e_fail "openbox did not start"
+}
+
+# Starts the program with the arguments given, its output kept for a failure report.
 e2e_start_app() {
-    QT_QPA_PLATFORM=xcb "$E2E_APP" >"$E2E_TMP/app.log" 2>&1 &
+    QT_QPA_PLATFORM=xcb "$E2E_APP" "$@" >"$E2E_TMP/app.log" 2>&1 &
     E2E_APP_PID=$!
 }
 
@@ -68,9 +97,20 @@ e2e_wait_gone() {
     return 1
 }
 
-# Sets X, Y, WIDTH, HEIGHT of window $1 (client area, screen pixels).
+# Sets X, Y, WIDTH, HEIGHT of window $1 (client area, screen pixels) and FRAME_X,
+# FRAME_Y, FRAME_WIDTH, FRAME_HEIGHT of its outer frame (the client area itself
+# where no window manager frames it).
 e2e_geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    local info left=0 right=0 top=0 bottom=0 extents
+    info=$(xwininfo -id "$1") || return 1
+    X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+    Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+    WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+    [ -n "$extents" ] && IFS=, read -r left right top bottom <<<"$extents"
+    FRAME_X=$((X - left)) FRAME_Y=$((Y - top))
+    FRAME_WIDTH=$((WIDTH + left + right)) FRAME_HEIGHT=$((HEIGHT + top + bottom))
 }
 
 # Twips of the client area to screen pixels.
@@ -102,7 +142,7 @@ e2e_type() {
 
 # Prints the colour, as #RRGGBB, of the pixel at twips $2, $3 of window $1.
 e2e_pixel() {
-    local X Y WIDTH HEIGHT SCREEN WINDOW
+    local X Y WIDTH HEIGHT FRAME_X FRAME_Y FRAME_WIDTH FRAME_HEIGHT
     e2e_geometry "$1"
     local x=$(( X + $(e2e_px "$2") )) y=$(( Y + $(e2e_px "$3") ))
     import -window root -crop "1x1+$x+$y" -depth 8 txt:- 2>/dev/null \
