@@ -1,5 +1,8 @@
 #include "app/frminizio.h"
 #include "ui/fonts.h"
+#include "ui/pictures.h"
+#include "ui/registry.h"
+#include "ui/x11.h"
 #include "ui/registry.h"
 
 #include <QApplication>
@@ -13,6 +16,8 @@ int main(int argc, char *argv[])
     // task-bar entry still keeps the program running.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::registerFontSubstitutes();
+    QApplication::setWindowIcon(ui::windowIcon());
+    ui::x11::dropMisaddressedKeys();
 
     ui::show<frminizio>();
     const int status = QApplication::exec();

@@ -1,8 +1,10 @@
 #include "ui/form.h"
 
+#include "ui/command_keys.h"
 #include "ui/pictures.h"
 #include "ui/registry.h"
 #include "ui/twips.h"
+#include "ui/x11.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,18 +17,23 @@ namespace ui {
 
 namespace {
 
-// The frame a window manager puts round our windows. Before a window is shown its
-// own frame is unknown, so borrow it from a window that is already on screen.
-QMargins frameMargins(const QWidget *window)
+QMargins marginsOf(const QWidget *w)
 {
-    const auto marginsOf = [](const QWidget *w) {
-        const QRect frame = w->frameGeometry();
-        const QRect client = w->geometry();
-        return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                        frame.right() - client.right(), frame.bottom() - client.bottom());
-    };
+    const QRect frame = w->frameGeometry();
+    const QRect client = w->geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+// The frame a window manager puts round our windows. Before a window is shown its
+// own frame is unknown: ask the manager for it, or else borrow it from a window that
+// is already on screen.
+QMargins frameMargins(QWidget *window)
+{
     if (window->isVisible())
         return marginsOf(window);
+    if (const auto asked = x11::frameExtentsBeforeMap(window))
+        return *asked;
     for (const QWidget *other : QApplication::topLevelWidgets()) {
         if (other != window && other->isVisible() && qobject_cast<const Form *>(other))
             return marginsOf(other);
@@ -57,7 +64,7 @@ Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips,
     flags |= border == Border::FixedDialog ? Qt::Tool : Qt::Window;
     setWindowFlags(flags);
     setWindowTitle(caption);
-    setWindowIcon(windowIcon());
+    setWindowIcon(ui::windowIcon());
     setFixedSize(ui::size(clientWidthTwips, clientHeightTwips));
     if (background.isValid()) {
         QPalette pal = palette();
@@ -82,8 +89,12 @@ void Form::centre(CentreOrder order)
     const QSize outer = size().grownBy(margins);
     centredIn_ = order;
     centredWith_ = margins;
+    // A native window that is not shown yet is placed by its client area, not its frame.
+    const QPoint frameToClient = testAttribute(Qt::WA_WState_Created) && !isVisible()
+        ? QPoint(margins.left(), margins.top())
+        : QPoint();
     for (const QPoint &step : centreSteps(order, scr->geometry(), outer, pos()))
-        move(step);
+        move(step + frameToClient);
 }
 
 void Form::showEvent(QShowEvent *event)
@@ -101,6 +112,13 @@ void Form::showEvent(QShowEvent *event)
     }
 }
 
+void Form::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        CommandKeys::instance().forgetReleased();
+    QWidget::changeEvent(event);
+}
+
 void Form::setDefaultButton(QAbstractButton *button)
 {
     defaultButton_ = button;
@@ -114,6 +132,10 @@ void Form::setCancelButton(QAbstractButton *button)
 void Form::keyPressEvent(QKeyEvent *event)
 {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool command = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return
+        || event->key() == Qt::Key_Enter;
+    if (command && !CommandKeys::instance().mayAct(event))
+        return;
     if (plain && event->key() == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
         cancelButton_->click();
         return;

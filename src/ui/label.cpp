@@ -66,8 +66,10 @@ void Label::mousePressEvent(QMouseEvent *event)
 
 void Label::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    // The second press of a double click: not passed on as a press (Qt's default would),
+    // so that its release completes no second click.
     pressed_ = Qt::NoButton;
-    QLabel::mouseDoubleClickEvent(event);
+    event->accept();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)

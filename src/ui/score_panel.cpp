@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -25,7 +27,8 @@ ScorePanel::ScorePanel(QWidget *parent, int leftTwips, int topTwips, const QColo
     setPalette(pal);
     setAutoFillBackground(true);
 
-    const QFont small = ui::font(QStringLiteral("Comic Sans MS"), 11.25);
+    countFont_ = ui::font(QStringLiteral("Comic Sans MS"), 11.25);
+    const QFont &small = countFont_;
     const auto add = [&](const QString &name, const QString &text, const QRect &r,
                          Qt::Alignment align) {
         auto *label = new Label(this, text, r, align);
@@ -44,12 +47,29 @@ ScorePanel::ScorePanel(QWidget *parent, int leftTwips, int topTwips, const QColo
 
 void ScorePanel::setRight(long long count)
 {
-    lbles_->setText(QString::number(count));
+    showCount(lbles_, count);
 }
 
 void ScorePanel::setWrong(long long count)
 {
-    lbler_->setText(QString::number(count));
+    showCount(lbler_, count);
+}
+
+void ScorePanel::showCount(Label *counter, long long count)
+{
+    // Two digits fit the counter in the panel's size; longer counts take a smaller
+    // size of the same face rather than losing digits or moving anything.
+    const QString digits = QString::number(count);
+    QFont f = countFont_;
+    const auto fits = [&] {
+        const QFontMetrics metrics(f);
+        const int inkRight = metrics.boundingRect(digits).right() + 1; // ink may pass the advance
+        return std::max(metrics.horizontalAdvance(digits), inkRight) < counter->width();
+    };
+    while (f.pixelSize() > 1 && !fits())
+        f.setPixelSize(f.pixelSize() - 1);
+    counter->setFont(f);
+    counter->setText(digits);
 }
 
 void ScorePanel::paintEvent(QPaintEvent *)

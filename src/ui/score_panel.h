@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QWidget>
 
 namespace ui {
@@ -26,6 +27,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void showCount(Label *counter, long long count);
+
+    QFont countFont_;
     Label *lbles_;
     Label *lbler_;
 };

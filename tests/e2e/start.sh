@@ -1,15 +1,19 @@
 #!/bin/bash
-# The start window comes up centred; the information window opens from its
+# On a desktop with a window manager the start window comes up with its outer frame
+# centred and the gears as its icon; the information window opens from its
 # "Istruzioni" picture; Esc closes each window in turn and the program ends cleanly.
 . "$(dirname "$0")/lib.sh"
 
-e2e_start_xvfb
+e2e_start_xvfb 1280x1024
+e2e_start_wm
 e2e_start_app
 
 start=$(e2e_wait_window Numerandia) || e2e_fail "no start window"
 e2e_geometry "$start"
 e2e_check "start window is 289 x 289" test "$WIDTH" -eq 289 -a "$HEIGHT" -eq 289
-e2e_check "start window is centred" test "$X" -eq $(( (1024 - 289) / 2 )) -a "$Y" -eq $(( (768 - 289) / 2 ))
+e2e_check "its frame is centred (frame at $FRAME_X,$FRAME_Y, $FRAME_WIDTH x $FRAME_HEIGHT)" \
+    test $(( (FRAME_X * 2 + FRAME_WIDTH - 1280) ** 2 <= 16 && (FRAME_Y * 2 + FRAME_HEIGHT - 1024) ** 2 <= 16 )) -eq 1
+e2e_check "it carries a 32 x 32 icon" eval 'xprop -id "$start" _NET_WM_ICON | grep -q "32 x 32"'
 e2e_check "start window is light green" e2e_pixel_is "$start" 60 3000 "#80FF80"
 
 e2e_click "$start" 3787 3187

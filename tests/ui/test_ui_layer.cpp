@@ -1,8 +1,11 @@
 #include "ui/colour.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/picture_button.h"
+#include "ui/pictures.h"
 #include "ui/push_button.h"
 #include "ui/registry.h"
+#include "ui/score_panel.h"
 #include "ui/twips.h"
 
 #include <QLineEdit>
@@ -78,17 +81,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("pressed");
-        QTest::newRow("Enter in a text box: default") << "edit" << int(Qt::Key_Return) << "ok";
-        QTest::newRow("keypad Enter: default") << "edit" << int(Qt::Key_Enter) << "ok";
-        QTest::newRow("Enter on a push button: that one") << "other" << int(Qt::Key_Return) << "other";
-        QTest::newRow("Esc on a push button: cancel") << "other" << int(Qt::Key_Escape) << "cancel";
-        QTest::newRow("other keys press nothing") << "edit" << int(Qt::Key_F1) << "";
+        QTest::addColumn<bool>("repeat");
+        QTest::newRow("Enter in a text box: default") << "edit" << int(Qt::Key_Return) << "ok" << false;
+        QTest::newRow("keypad Enter: default") << "edit" << int(Qt::Key_Enter) << "ok" << false;
+        QTest::newRow("Enter on a push button: that one") << "other" << int(Qt::Key_Return) << "other" << false;
+        QTest::newRow("Esc on a push button: cancel") << "other" << int(Qt::Key_Escape) << "cancel" << false;
+        QTest::newRow("other keys press nothing") << "edit" << int(Qt::Key_F1) << "" << false;
+        QTest::newRow("a held Esc repeating: nothing") << "other" << int(Qt::Key_Escape) << "" << true;
+        QTest::newRow("a held Enter repeating: nothing") << "edit" << int(Qt::Key_Return) << "" << true;
     }
     void enterAndEscape()
     {
         QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(QString, pressed);
+        QFETCH(bool, repeat);
         auto *form = new ui::Form(QStringLiteral("keys"), 3000, 3000, Qt::white);
         (new QLineEdit(form))->setObjectName(QStringLiteral("edit"));
         QString clicked;
@@ -102,7 +109,10 @@ private Q_SLOTS:
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form));
         form->findChild<QWidget *>(focus)->setFocus();
-        QTest::keyClick(form->focusWidget(), static_cast<Qt::Key>(key));
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), repeat);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(form->focusWidget(), &press);
+        QApplication::sendEvent(form->focusWidget(), &release);
         QCOMPARE(clicked, pressed);
     }
 
@@ -168,9 +178,77 @@ private Q_SLOTS:
         QCOMPARE(clicked.count(), code ? 1 : 0);
         if (code)
             QCOMPARE(clicked.at(0).at(0).toInt(), code);
-        // A double click toggles a cell once, not twice.
-        QTest::mouseDClick(&label, Qt::MouseButton(button), {}, QPoint(5, 5));
-        QCOMPARE(clicked.count(), code ? 1 : 0);
+        // A double click, as the platform sends it (press, release, press, double click,
+        // release), is one click more, not two.
+        QTest::mouseDClick(label.windowHandle(), Qt::MouseButton(button), {}, QPoint(5, 5));
+        QCOMPARE(clicked.count(), (code ? 1 : 0) + (button == Qt::MiddleButton ? 0 : 1));
+    }
+
+    void windowsCarryTheGears()
+    {
+        const ui::Form form(QStringLiteral("icon"), 1500, 1500, Qt::white);
+        QCOMPARE(form.windowIcon().pixmap(32).toImage(),
+                 ui::picture(QStringLiteral(":/gears.svg"), QSize(32, 32)).toImage());
+    }
+
+    // Keyboard focus shows as a dotted rectangle inside the face, a pixel on and a pixel
+    // off, and leaves the face its colour.
+    void focusLeavesTheFaceItsColour()
+    {
+        ui::Form form(QStringLiteral("focus"), 6000, 3000, Qt::white);
+        auto *text = new ui::PushButton(&form, QStringLiteral("Colora la frazione"));
+        text->setGeometry(ui::rect(240, 240, 3855, 375));
+        text->setFace(ui::vbColor(0x00FFC0C0));
+        auto *picture = new ui::PictureButton(&form, QStringLiteral(":/door.svg"), QStringLiteral("Esci"),
+                                              ui::vbColor(0x00FFC0FF));
+        picture->setGeometry(ui::rect(240, 840, 615, 615));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        text->setFocus();
+        for (ui::PushButton *button : std::initializer_list<ui::PushButton *>{picture, text}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), button);
+            const QImage shot = button->grab().toImage();
+            const QColor face = button == text ? QColor(192, 192, 255) : QColor(255, 192, 255);
+            if (button == text)
+                QCOMPARE(shot.pixelColor(6, shot.height() / 2), face);
+            QSet<QRgb> dots;
+            for (int x = 6; x < shot.width() - 6; ++x)
+                dots << shot.pixel(x, 4);
+            QCOMPARE(dots, QSet<QRgb>({face.rgb(), QColor(Qt::black).rgb()}));
+        }
+    }
+
+    // The counters keep every digit inside their 300 twips: up to two digits in the
+    // panel's size, longer counts smaller.
+    void scoreShowsEveryDigit_data()
+    {
+        QTest::addColumn<int>("count");
+        for (int count : {7, 100, 12345, 99999})
+            QTest::newRow(qPrintable(QString::number(count))) << count;
+    }
+    void scoreShowsEveryDigit()
+    {
+        QFETCH(int, count);
+        QWidget host;
+        auto *panel = new ui::ScorePanel(&host, 0, 0, Qt::white);
+        panel->setRight(count);
+        panel->setWrong(count);
+        const QImage shot = panel->grab().toImage();
+        for (const char *name : {"lbles", "lbler"}) {
+            const auto *counter = panel->findChild<QLabel *>(QLatin1String(name));
+            QCOMPARE(counter->text(), QString::number(count));
+            QCOMPARE(counter->font().pixelSize() == 15, count < 100);
+            QVERIFY(QFontMetrics(counter->font()).horizontalAdvance(counter->text()) <= counter->width());
+            const QRect r = counter->geometry();
+            int ink = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                QCOMPARE(shot.pixelColor(r.right(), y), QColor(Qt::white)); // nothing cut off
+                for (int x = r.left(); x < r.right(); ++x)
+                    ink += shot.pixelColor(x, y) != Qt::white;
+            }
+            QVERIFY(ink > 10);
+        }
     }
 };
 
