@@ -29,15 +29,10 @@ void AbacusBoard::clear()
     counts_.fill(0);
 }
 
-std::uint64_t AbacusBoard::thousandths() const
-{
-    std::uint64_t total = 0;
-    for (std::size_t i = 0; i < counts_.size(); ++i)
-        total += static_cast<std::uint64_t>(counts_[i]) * stepThousandths[i];
-    return total;
-}
-
 std::string AbacusBoard::text() const
 {
-    return numberText(thousandths());
+    std::uint64_t thousandths = 0;
+    for (std::size_t i = 0; i < counts_.size(); ++i)
+        thousandths += static_cast<std::uint64_t>(counts_[i]) * stepThousandths[i];
+    return numberText(thousandths);
 }

@@ -21,8 +21,7 @@ public:
     // Every bead hidden: the value is 0 again.
     void clear();
 
-    int count(Rod rod) const { return counts_[index(rod)]; }
-    std::uint64_t thousandths() const;
+    // The number text of the beads' value, as the target's is written.
     std::string text() const;
 
 private:

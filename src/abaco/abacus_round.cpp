@@ -6,15 +6,11 @@ AbacusRound::AbacusRound(RandomSource &random)
 {
 }
 
-bool AbacusRound::confirm()
+Verdict AbacusRound::confirm()
 {
-    const bool right = board_.text() == target_.text;
-    if (right) {
+    const Verdict verdict = score_.count(board_.text() == target_.text);
+    if (verdict == Verdict::Right)
         target_ = AbacusTarget::draw(random_);
-        ++right_;
-    } else {
-        ++wrong_;
-    }
     board_.clear();
-    return right;
+    return verdict;
 }

@@ -1,20 +1,13 @@
 #include "abaco/abacus_target.h"
 
 #include "abaco/number_text.h"
+#include "common/draw.h"
 #include "common/random_source.h"
 
-#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
-
-// floor(n * r + 1) in single precision, kept within 1..n: a draw just below 1 must
-// not round the product up to n and give n + 1.
-int wholeFrom(float r, int n)
-{
-    const float scaled = static_cast<float>(n) * r + 1.0f;
-    return std::clamp(static_cast<int>(std::floor(scaled)), 1, n);
-}
 
 // The sine in units of 10^-decimals, rounded half to even. A float has 24 bits and
 // 10^3 ten, so the product is exact in a double and the halves are true halves.
@@ -33,21 +26,22 @@ std::uint64_t roundedSine(float sine, int decimals)
 
 AbacusTarget AbacusTarget::draw(RandomSource &random)
 {
+    // A draw just below 1 must not round the product up to the maximum and give one
+    // more: the single-precision draw keeps within 1 .. n.
     static constexpr int maxima[] = {9, 99, 999};
-    AbacusTarget t;
+    int rangeCode = 0;
+    int wholePart = 0;
+    int decimalCount = 0;
+    float sine = 0.0f;
     do {
-        t.rangeCode = wholeFrom(random.next(), 3);
-        t.wholeMaximum = maxima[t.rangeCode - 1];
-        t.wholePart = wholeFrom(random.next(), t.wholeMaximum);
-        t.decimalCount = wholeFrom(random.next(), 3);
-        t.sineValue = static_cast<float>(std::sin(static_cast<double>(random.next())));
-    } while (t.decimalCount == t.rangeCode);
+        rangeCode = wholeFrom1ToSingle(3, random.next());
+        wholePart = wholeFrom1ToSingle(maxima[rangeCode - 1], random.next());
+        decimalCount = wholeFrom1ToSingle(3, random.next());
+        sine = static_cast<float>(std::sin(static_cast<double>(random.next())));
+    } while (decimalCount == rangeCode);
 
     std::uint64_t step = 1;
-    for (int d = t.decimalCount; d < 3; ++d)
+    for (int d = decimalCount; d < 3; ++d)
         step *= 10;
-    t.thousandths = static_cast<std::uint64_t>(t.wholePart) * 1000
-        + roundedSine(t.sineValue, t.decimalCount) * step;
-    t.text = numberText(t.thousandths);
-    return t;
+    return {numberText(static_cast<std::uint64_t>(wholePart) * 1000 + roundedSine(sine, decimalCount) * step)};
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 class RandomSource;
@@ -10,12 +9,6 @@ class RandomSource;
 // range code (so small whole parts come with more decimals). Its text is written like
 // the board's, from the exact decimal sum, so the two compare character by character.
 struct AbacusTarget {
-    int rangeCode = 0;      // 1, 2 or 3
-    int wholeMaximum = 0;   // 9, 99 or 999
-    int wholePart = 0;      // 1 to wholeMaximum
-    int decimalCount = 0;   // 1 to 3, never rangeCode
-    float sineValue = 0.0f; // sin of a draw in [0, 1)
-    std::uint64_t thousandths = 0;
     std::string text;
 
     // Four draws an attempt: range code, whole part, decimal count, sine, in that order.

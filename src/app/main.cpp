@@ -19,6 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ui::windowIcon());
     ui::x11::dropMisaddressedKeys();
 
+    ui::setStartWindow([] { return ui::show<frminizio>(); });
     ui::show<frminizio>();
     const int status = QApplication::exec();
     ui::Registry::instance().destroyAll();

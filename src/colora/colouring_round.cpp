@@ -6,14 +6,11 @@ ColouringRound::ColouringRound(RandomSource &random)
 {
 }
 
-ColouringRound::Verdict ColouringRound::confirm()
+Verdict ColouringRound::confirm()
 {
-    const bool right = grid_.count() == fraction_.targetCells();
-    if (right) {
-        ++right_;
+    const Verdict verdict = score_.count(grid_.count() == fraction_.targetCells());
+    if (verdict == Verdict::Right)
         fraction_ = Fraction::draw(random_);
-    } else {
-        ++wrong_;
-    }
-    return {right, grid_.clearAll()};
+    grid_.clearAll();
+    return verdict;
 }

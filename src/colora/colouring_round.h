@@ -2,37 +2,27 @@
 
 #include "colora/fraction.h"
 #include "colora/fraction_grid.h"
-
-#include <cstdint>
-#include <vector>
+#include "common/score.h"
 
 class RandomSource;
 
-// One sitting at the colouring drill: the fraction, the grid and the two counts.
-// Every judged answer leaves the grid empty; only a right one brings a new fraction.
+// One sitting at the colouring drill: the grid, the fraction and the score. Every
+// judged answer leaves the grid empty; only a right one brings a new fraction.
 class ColouringRound {
 public:
-    struct Verdict {
-        bool right;
-        std::vector<int> freed; // the cells the judging emptied
-    };
-
     // Draws the first fraction at once; the source must outlive the round.
     explicit ColouringRound(RandomSource &random);
 
     FractionGrid &grid() { return grid_; }
-    const FractionGrid &grid() const { return grid_; }
     const Fraction &fraction() const { return fraction_; }
-    std::int64_t rightCount() const { return right_; }
-    std::int64_t wrongCount() const { return wrong_; }
+    const Score &score() const { return score_; }
 
-    // Compares the coloured cells with the fraction's target, exactly.
+    // Compares the coloured cells with the fraction's target, exactly, and empties the grid.
     Verdict confirm();
 
 private:
     RandomSource &random_;
     FractionGrid grid_;
     Fraction fraction_;
-    std::int64_t right_ = 0;
-    std::int64_t wrong_ = 0;
+    Score score_;
 };

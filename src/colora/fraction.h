@@ -2,27 +2,24 @@
 
 class RandomSource;
 
-// A fraction to colour: tenths, hundredths or thousandths as drawn, never reduced,
-// and the whole number of cells out of 100 that it asks for, always 1 to 100.
+// A fraction to colour, tenths, hundredths or thousandths, shown as drawn and never
+// reduced, and the cells out of 100 that it asks for: always a whole number, 1 to 100.
 class Fraction {
 public:
-    enum class Kind { Tenths = 1, Hundredths = 2, Thousandths = 3 };
-
-    // Takes two draws: the kind, then the numerator.
+    // Takes two draws: the denominator, then the numerator.
     static Fraction draw(RandomSource &random);
 
-    Kind kind() const { return kind_; }
     int numerator() const { return numerator_; }
-    int denominator() const;
-    int targetCells() const;
+    int denominator() const { return denominator_; }
+    int targetCells() const { return numerator_ * 100 / denominator_; }
 
 private:
-    Fraction(Kind kind, int numerator)
-        : kind_(kind)
-        , numerator_(numerator)
+    Fraction(int numerator, int denominator)
+        : numerator_(numerator)
+        , denominator_(denominator)
     {
     }
 
-    Kind kind_;
     int numerator_;
+    int denominator_;
 };

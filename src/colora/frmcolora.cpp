@@ -1,29 +1,22 @@
 #include "colora/frmcolora.h"
 
-#include "app/frminizio.h"
-#include "app/frmistruzioni.h"
+#include "colora/frmistruzioni.h"
 #include "common/clock_random.h"
+#include "ui/answer_feedback.h"
 #include "ui/colour.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/line.h"
 #include "ui/picture_button.h"
-#include "ui/push_button.h"
 #include "ui/registry.h"
 #include "ui/score_panel.h"
-#include "ui/sound.h"
 #include "ui/twips.h"
-
-#include <QTimer>
-
-#include <initializer_list>
 
 namespace {
 
 const QColor back = ui::vbColor(0x0080FFFF);
 const QColor freeCell = ui::vbColor(0x00FFC0C0);
-const QColor colouredCell = ui::vbColor(0x00FF0000);
-const QColor blue = ui::vbColor(0x00FF0000);
+const QColor colouredCell = ui::colour::blue;
 
 // The grid in twips: cell (row, col) starts a step further on for each row and
 // column, and is 15 twips wider than a step, so neighbours overlap by one pixel
@@ -32,10 +25,6 @@ constexpr int gridLeft = 840;
 constexpr int gridTop = 1560;
 constexpr int step = 360;
 constexpr int cellSize = 375;
-constexpr int gridRight = gridLeft + step * frmcolora::side;
-constexpr int gridBottom = gridTop + step * frmcolora::side;
-
-constexpr int rightButtonCode = 2;
 
 QString indexed(const char *name, int index)
 {
@@ -46,100 +35,78 @@ QString indexed(const char *name, int index)
 
 frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
     : ui::Form(QStringLiteral("Colora la frazione"), 6510, 5445, back)
+    , random_(random ? std::move(random) : std::make_unique<ClockRandom>())
+    , round_(*random_)
 {
     setObjectName(QStringLiteral("frmcolora"));
     centre(ui::CentreOrder::TopFirst);
 
     buildGrid();
 
-    const QFont number = ui::font(QStringLiteral("MS Sans Serif"), 13.5);
+    const QFont number = ui::font(ui::msSansSerif, 13.5);
     const auto label = [&](const char *name, const QString &text, const QRect &r) {
         auto *l = new ui::Label(this, text, r, Qt::AlignHCenter);
         l->setObjectName(QLatin1String(name));
         l->setFont(number);
-        l->setColours(Qt::black, back);
+        l->setColours(ui::colour::black, back);
         return l;
     };
 
     lblnum = label("lblnum", QString(), ui::rect(120, 120, 735, 375));
-    lblnum->setTextColour(blue);
-    Line24 = new ui::Line(this, QPoint(240, 540), QPoint(720, 540), blue, 3);
-    Line24->setObjectName(QStringLiteral("Line24"));
+    lblnum->setTextColour(ui::colour::blue);
+    (new ui::Line(this, QPoint(240, 540), QPoint(720, 540), ui::colour::blue, 3))->setObjectName(QStringLiteral("Line24"));
     lblden = label("lblden", QString(), ui::rect(120, 600, 735, 375));
-    lblden->setTextColour(blue);
+    lblden->setTextColour(ui::colour::blue);
 
     lblmess = label("lblmess", QString(), ui::rect(840, 240, 3615, 495));
-    lblmess->setFont(ui::font(QStringLiteral("Comic Sans MS"), 18, false, true));
+    lblmess->setFont(ui::font(ui::comicSans, 18, false, true));
     lblmess->setTextColour(ui::vbColor(0x00FF00FF));
 
-    Frame1 = new ui::ScorePanel(this, 4680, 960, back, QStringLiteral("Label4"),
-                                QStringLiteral("Label3"));
+    Frame1 = new ui::ScorePanel(this, 4680, 960, back, QStringLiteral("Label4"), QStringLiteral("Label3"));
+    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("time"));
 
-    const QColor pink = ui::vbColor(0x00FFC0FF);
-    const auto pictureButton = [&](const char *name, const char *picture, const QString &tip,
-                                   int left, int top) {
-        auto *button = new ui::PictureButton(this, QLatin1String(picture), tip, pink);
+    const auto pictureButton = [&](const char *name, const char *picture, const QString &tip, int left,
+                                   int top, void (frmcolora::*handler)()) {
+        auto *button = new ui::PictureButton(this, QLatin1String(picture), tip, ui::colour::lightPink);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(ui::rect(left, top, 615, 615));
+        connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    cmdconferma = pictureButton("cmdconferma", ":/conferma.svg", QStringLiteral("Conferma"),
-                                5040, 3840);
-    cmdcanc = pictureButton("cmdcanc", ":/cancella.svg", QStringLiteral("Cancella"), 5760, 3840);
-    cmdistruzioni = pictureButton("cmdistruzioni", ":/question.svg", QStringLiteral("Istruzioni"),
-                                  5040, 4560);
-    cmdfine = pictureButton("cmdfine", ":/fine.svg", QStringLiteral("Fine"), 5760, 4560);
+    auto *cmdconferma = pictureButton("cmdconferma", ":/conferma.svg", QStringLiteral("Conferma"), 5040, 3840,
+                                      &frmcolora::cmdconferma_Click);
+    auto *cmdcanc = pictureButton("cmdcanc", ":/cancella.svg", QStringLiteral("Cancella"), 5760, 3840,
+                                  &frmcolora::cmdcanc_Click);
+    auto *cmdistruzioni = pictureButton("cmdistruzioni", ":/question.svg", QStringLiteral("Istruzioni"), 5040,
+                                        4560, &frmcolora::cmdistruzioni_Click);
+    auto *cmdfine = pictureButton("cmdfine", ":/fine.svg", QStringLiteral("Fine"), 5760, 4560,
+                                  &frmcolora::cmdfine_Click);
     setCancelButton(cmdfine);
-
-    time = new QTimer(this);
-    time->setObjectName(QStringLiteral("time"));
-    time->setInterval(3000);
 
     // The count as a fraction of 100, kept up to date but never shown to the pupil.
     lblcount = label("lblcount", QStringLiteral("0"), ui::rect(5280, 60, 735, 375));
     lblcount->hide();
-    Line23 = new ui::Line(this, QPoint(5400, 480), QPoint(5880, 480), Qt::black, 3);
+    auto *Line23 = new ui::Line(this, QPoint(5400, 480), QPoint(5880, 480), ui::colour::black, 3);
     Line23->setObjectName(QStringLiteral("Line23"));
     Line23->hide();
-    Label1 = label("Label1", QStringLiteral("100"), ui::rect(5280, 540, 735, 375));
-    Label1->hide();
+    label("Label1", QStringLiteral("100"), ui::rect(5280, 540, 735, 375))->hide();
 
-    // "Cancella" first, so that it has the focus when the window opens.
+    // "Cancella" first, so that it has the focus when the window opens (and Enter
+    // clears rather than judges); the row and column buttons come last.
     QWidget *previous = cmdcanc;
-    for (QWidget *next : std::initializer_list<QWidget *>{cmdconferma, cmdistruzioni, cmdfine}) {
+    for (QWidget *next : {cmdconferma, cmdistruzioni, cmdfine}) {
         setTabOrder(previous, next);
         previous = next;
     }
-    for (const auto *buttons : {&cmdo_, &cmdv_}) {
-        for (ui::PushButton *button : *buttons) {
+    for (const char *line : {"cmdo", "cmdv"}) {
+        for (int n = 1; n <= side; ++n) {
+            QWidget *button = findChild<QWidget *>(indexed(line, n));
             setTabOrder(previous, button);
             previous = button;
         }
     }
     cmdcanc->setFocus();
 
-    for (int k = 1; k <= FractionGrid::cellCount; ++k)
-        connect(lbl(k), &ui::Label::clicked, this, [this, k](int) { lbl_Click(k); });
-    for (int n = 1; n <= side; ++n) {
-        connect(cmdo(n), &QPushButton::clicked, this, [this, n] { cmdo_Click(n); });
-        connect(cmdo(n), &ui::PushButton::mouseDown, this,
-                [this, n](int button, int shift, QPointF at) {
-                    cmdo_MouseDown(n, button, shift, float(at.x()), float(at.y()));
-                });
-        connect(cmdv(n), &QPushButton::clicked, this, [this, n] { cmdv_Click(n); });
-        connect(cmdv(n), &ui::PushButton::mouseDown, this,
-                [this, n](int button, int shift, QPointF at) {
-                    cmdv_MouseDown(n, button, shift, float(at.x()), float(at.y()));
-                });
-    }
-    connect(cmdconferma, &QPushButton::clicked, this, &frmcolora::cmdconferma_Click);
-    connect(cmdcanc, &QPushButton::clicked, this, &frmcolora::cmdcanc_Click);
-    connect(cmdistruzioni, &QPushButton::clicked, this, &frmcolora::cmdistruzioni_Click);
-    connect(cmdfine, &QPushButton::clicked, this, &frmcolora::cmdfine_Click);
-    connect(time, &QTimer::timeout, this, &frmcolora::time_Timer);
-
-    random_ = random ? std::move(random) : std::make_unique<ClockRandom>();
-    round_ = std::make_unique<ColouringRound>(*random_);
     showFraction();
 }
 
@@ -149,104 +116,86 @@ void frmcolora::buildGrid()
         for (int col = 1; col <= side; ++col) {
             const int k = side * (row - 1) + col;
             auto *cell = new ui::Label(this, QString(),
-                                       ui::rect(gridLeft + step * (col - 1),
-                                                gridTop + step * (row - 1), cellSize, cellSize));
+                                       ui::rect(gridLeft + step * (col - 1), gridTop + step * (row - 1),
+                                                cellSize, cellSize));
             cell->setObjectName(indexed("lbl", k));
             cell->setBackColour(freeCell);
             cell->setAccessibleName(QStringLiteral("riga %1, colonna %2").arg(row).arg(col));
-            lbl_[static_cast<std::size_t>(k - 1)] = cell;
+            connect(cell, &ui::Label::clicked, this, [this, k] { lbl_Click(k); });
+            lbl_[k - 1] = cell;
         }
     }
 
-    // Made after the cells, so that they lie above them.
-    const auto gridLine = [this](int number, QPoint from, QPoint to) {
-        auto *line = new ui::Line(this, from, to);
-        line->setObjectName(QStringLiteral("Line%1").arg(number));
-        gridLines_[static_cast<std::size_t>(number - 1)] = line;
-    };
+    // Made after the cells, so that they lie above them. The layout numbers the lines
+    // as they were drawn: the first vertical is Line1 and the second Line4, the first
+    // horizontal Line3 and the second Line2, and the other nine of each run on from
+    // Line14 (verticals) and Line5 (horizontals).
+    const int far = step * side;
     for (int i = 0; i <= side; ++i) {
+        const int vertical = i == 0 ? 1 : i == 1 ? 4 : 12 + i;
+        const int horizontal = i == 0 ? 3 : i == 1 ? 2 : 3 + i;
         const int x = gridLeft + step * i;
-        gridLine(i == 0 ? 1 : i == 1 ? 4 : 12 + i, QPoint(x, gridTop), QPoint(x, gridBottom));
         const int y = gridTop + step * i;
-        gridLine(i == 0 ? 3 : i == 1 ? 2 : 3 + i, QPoint(gridLeft, y), QPoint(gridRight, y));
+        (new ui::Line(this, QPoint(x, gridTop), QPoint(x, gridTop + far)))
+            ->setObjectName(QStringLiteral("Line%1").arg(vertical));
+        (new ui::Line(this, QPoint(gridLeft, y), QPoint(gridLeft + far, y)))
+            ->setObjectName(QStringLiteral("Line%1").arg(horizontal));
     }
 
     for (int n = 1; n <= side; ++n) {
         auto *row = new ui::PushButton(this);
         row->setObjectName(indexed("cmdo", n));
         row->setGeometry(ui::rect(360, gridTop + step * (n - 1), cellSize, cellSize));
-        row->setFace(ui::vbColor(0x0080C0FF));
+        row->setFace(ui::colour::lightOrange);
         row->setAccessibleName(QStringLiteral("riga %1").arg(n));
-        cmdo_[static_cast<std::size_t>(n - 1)] = row;
+        ui::wireButton(row, this, n, &frmcolora::cmdo_Click, &frmcolora::cmdo_MouseDown);
 
         auto *column = new ui::PushButton(this);
         column->setObjectName(indexed("cmdv", n));
         column->setGeometry(ui::rect(gridLeft + step * (n - 1), 1080, cellSize, cellSize));
-        column->setFace(ui::vbColor(0x00FFFF80));
+        column->setFace(ui::colour::lightCyan);
         column->setAccessibleName(QStringLiteral("colonna %1").arg(n));
-        cmdv_[static_cast<std::size_t>(n - 1)] = column;
+        ui::wireButton(column, this, n, &frmcolora::cmdv_Click, &frmcolora::cmdv_MouseDown);
     }
 }
 
 void frmcolora::lbl_Click(int index)
 {
-    showCells(round_->grid().toggle(index));
-    showCount();
+    showCells(round_.grid().toggle(index));
 }
 
 void frmcolora::cmdo_Click(int index)
 {
-    showCells(round_->grid().colourRow(index));
-    showCount();
+    showCells(round_.grid().colourRow(index));
 }
 
-void frmcolora::cmdo_MouseDown(int index, int button, int, float, float)
+void frmcolora::cmdo_MouseDown(int index, int button, int, QPointF)
 {
-    if (button == rightButtonCode)
-        showCells(round_->grid().clearRow(index));
-    showCount();
+    showCells(button == ui::mouseRight ? round_.grid().clearRow(index) : std::vector<int>{});
 }
 
 void frmcolora::cmdv_Click(int index)
 {
-    showCells(round_->grid().colourColumn(index));
-    showCount();
+    showCells(round_.grid().colourColumn(index));
 }
 
-void frmcolora::cmdv_MouseDown(int index, int button, int, float, float)
+void frmcolora::cmdv_MouseDown(int index, int button, int, QPointF)
 {
-    if (button == rightButtonCode)
-        showCells(round_->grid().clearColumn(index));
-    showCount();
+    showCells(button == ui::mouseRight ? round_.grid().clearColumn(index) : std::vector<int>{});
 }
 
 void frmcolora::cmdcanc_Click()
 {
-    showCells(round_->grid().clearAll());
-    showCount();
+    showCells(round_.grid().clearAll());
 }
 
 void frmcolora::cmdconferma_Click()
 {
-    const ColouringRound::Verdict verdict = round_->confirm();
-    if (verdict.right) {
-        lblmess->setText(QStringLiteral("Giusto, complimenti!"));
-        showFraction();
-    } else {
-        lblmess->setText(QStringLiteral("Attento... Riprova!"));
-        ui::beep();
-    }
-    // Restarted at every answer, so that each message stays its full interval.
-    time->start();
-    showCells(verdict.freed);
+    feedback_->show(round_.confirm(), round_.score());
+    showFraction();
+    for (ui::Label *cell : lbl_)
+        cell->setBackColour(freeCell);
     showCount();
-    Frame1->setRight(round_->rightCount());
-    Frame1->setWrong(round_->wrongCount());
-}
-
-void frmcolora::time_Timer()
-{
-    lblmess->setText(QString());
 }
 
 void frmcolora::cmdistruzioni_Click()
@@ -256,22 +205,23 @@ void frmcolora::cmdistruzioni_Click()
 
 void frmcolora::cmdfine_Click()
 {
-    ui::switchTo<frminizio>(this);
+    ui::backToStart(this);
 }
 
 void frmcolora::showCells(const std::vector<int> &changed)
 {
     for (int k : changed)
-        lbl(k)->setBackColour(round_->grid().coloured(k) ? colouredCell : freeCell);
+        lbl_[k - 1]->setBackColour(round_.grid().coloured(k) ? colouredCell : freeCell);
+    showCount();
 }
 
 void frmcolora::showCount()
 {
-    lblcount->setText(QString::number(round_->grid().count()));
+    lblcount->setText(QString::number(round_.grid().count()));
 }
 
 void frmcolora::showFraction()
 {
-    lblnum->setText(QString::number(round_->fraction().numerator()));
-    lblden->setText(QString::number(round_->fraction().denominator()));
+    lblnum->setText(QString::number(round_.fraction().numerator()));
+    lblden->setText(QString::number(round_.fraction().denominator()));
 }

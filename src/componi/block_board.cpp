@@ -40,29 +40,9 @@ std::optional<int> BlockBoard::remove(BlockKind kind)
     return count--;
 }
 
-std::vector<BlockBoard::Block> BlockBoard::clear()
-{
-    static constexpr std::array order{BlockKind::Thousands, BlockKind::Hundreds, BlockKind::Tens,
-                                      BlockKind::Units};
-    std::vector<Block> hidden;
-    for (int slot = 1; slot <= slots; ++slot) {
-        for (BlockKind kind : order) {
-            if (shown(kind, slot))
-                hidden.push_back({kind, slot});
-        }
-    }
-    counts_.fill(0);
-    return hidden;
-}
-
 int BlockBoard::count(BlockKind kind) const
 {
     return counts_[index(kind)];
-}
-
-bool BlockBoard::shown(BlockKind kind, int slot) const
-{
-    return slot >= 1 && slot <= count(kind);
 }
 
 int BlockBoard::value() const

@@ -1,17 +1,16 @@
 #include "componi/composition_round.h"
 
 CompositionRound::CompositionRound(RandomSource &random)
-    : target_(random)
+    : random_(random)
+    , target_(NumberTarget::draw(random))
 {
 }
 
-CompositionRound::Verdict CompositionRound::judge(int builtValue)
+Verdict CompositionRound::confirm()
 {
-    if (builtValue != target_.value()) {
-        ++wrong_;
-        return Verdict::Wrong;
-    }
-    ++right_;
-    target_.draw();
-    return Verdict::Right;
+    const Verdict verdict = score_.count(board_.value() == target_.value());
+    if (verdict == Verdict::Right)
+        target_ = NumberTarget::draw(random_);
+    board_.clear();
+    return verdict;
 }

@@ -1,27 +1,28 @@
 #pragma once
 
+#include "common/score.h"
+#include "componi/block_board.h"
 #include "componi/number_target.h"
 
 class RandomSource;
 
-// The target in play and the right and wrong counts, which only grow; only a right answer redraws.
+// One sitting at the composition drill: the block board, the target and the score.
+// Every judged answer leaves the board empty; only a right one brings a new target.
 class CompositionRound {
 public:
-    enum class Verdict { Right, Wrong };
-
-    // Draws the first target; the source must outlive the round.
+    // Draws the first target at once; the source must outlive the round.
     explicit CompositionRound(RandomSource &random);
 
-    // Compares the built value exactly with the target and counts the answer.
-    Verdict judge(int builtValue);
-
+    BlockBoard &board() { return board_; }
     const NumberTarget &target() const { return target_; }
-    // 64 bits: no pupil can press "Conferma" often enough to run out.
-    long long right() const { return right_; }
-    long long wrong() const { return wrong_; }
+    const Score &score() const { return score_; }
+
+    // Compares the built value with the target, exactly, and empties the board.
+    Verdict confirm();
 
 private:
+    RandomSource &random_;
+    BlockBoard board_;
     NumberTarget target_;
-    long long right_ = 0;
-    long long wrong_ = 0;
+    Score score_;
 };

@@ -1,6 +1,5 @@
 #include "primi/frmprimi.h"
 
-#include "app/frminizio.h"
 #include "primi/prime_check.h"
 #include "ui/colour.h"
 #include "ui/fonts.h"
@@ -17,8 +16,6 @@ namespace {
 
 const QColor ink = ui::vbColor(0x00C00000);
 const QColor paleCyan = ui::vbColor(0x00FFFFC0);
-const QColor lightGreen = ui::vbColor(0x0080FF80);
-const QColor lightOrange = ui::vbColor(0x0080C0FF);
 
 void paint(QWidget *box, const QColor &text, const QColor &base)
 {
@@ -31,12 +28,12 @@ void paint(QWidget *box, const QColor &text, const QColor &base)
 } // namespace
 
 frmprimi::frmprimi()
-    : ui::Form(QStringLiteral("Numeri primi"), 4935, 3510, lightGreen, Border::FixedDialog)
+    : ui::Form(QStringLiteral("Numeri primi"), 4935, 3510, ui::colour::lightGreen, Border::FixedDialog)
 {
     setObjectName(QStringLiteral("frmprimi"));
     centre(ui::CentreOrder::LeftFirst);
 
-    const QFont plain = ui::font(QStringLiteral("MS Sans Serif"), 8);
+    const QFont plain = ui::font(ui::msSansSerif, 8);
     const auto label = [&](const char *name, const QString &text, const QRect &where,
                            Qt::Alignment alignment, const QColor &back) {
         auto *l = new ui::Label(this, text, where, alignment);
@@ -46,28 +43,28 @@ frmprimi::frmprimi()
         return l;
     };
 
-    Label1 = label("Label1", QStringLiteral("Immetti un numero (minore di 50 milioni)"),
-                   ui::rect(120, 240, 4695, 375), Qt::AlignHCenter, lightGreen);
-    Label1->setFont(ui::font(QStringLiteral("Comic Sans MS"), 12, false, true));
-    Label2 = label("Label2", QStringLiteral("Per i numeri più alti ci sarà bisogno di circa 1 minuto"),
-                   ui::rect(240, 600, 4455, 255), Qt::AlignHCenter, lightGreen);
-    Label2->setFont(ui::font(QStringLiteral("Comic Sans MS"), 9));
+    auto *Label1 = label("Label1", QStringLiteral("Immetti un numero (minore di 50 milioni)"),
+                   ui::rect(120, 240, 4695, 375), Qt::AlignHCenter, ui::colour::lightGreen);
+    Label1->setFont(ui::font(ui::comicSans, 12, false, true));
+    auto *Label2 = label("Label2", QStringLiteral("Per i numeri più alti ci sarà bisogno di circa 1 minuto"),
+                   ui::rect(240, 600, 4455, 255), Qt::AlignHCenter, ui::colour::lightGreen);
+    Label2->setFont(ui::font(ui::comicSans, 9));
 
     txt = new QLineEdit(this);
     txt->setObjectName(QStringLiteral("txt"));
     txt->setGeometry(ui::rect(360, 1200, 2775, 405));
-    txt->setFont(ui::font(QStringLiteral("MS Sans Serif"), 12));
+    txt->setFont(ui::font(ui::msSansSerif, 12));
     txt->setAccessibleName(QStringLiteral("numero"));
     paint(txt, ink, paleCyan);
 
-    cmd = new ui::PictureButton(this, QStringLiteral(":/conferma.svg"), QStringLiteral("Calcola"),
-                                lightOrange);
+    auto *cmd = new ui::PictureButton(this, QStringLiteral(":/conferma.svg"), QStringLiteral("Calcola"),
+                                      ui::colour::lightOrange);
     cmd->setObjectName(QStringLiteral("cmd"));
     cmd->setGeometry(ui::rect(3240, 1080, 615, 615));
     setDefaultButton(cmd);
 
-    cmdesci = new ui::PictureButton(this, QStringLiteral(":/fine.svg"), QStringLiteral("Fine"),
-                                    lightOrange);
+    auto *cmdesci = new ui::PictureButton(this, QStringLiteral(":/fine.svg"), QStringLiteral("Fine"),
+                                          ui::colour::lightOrange);
     cmdesci->setObjectName(QStringLiteral("cmdesci"));
     cmdesci->setGeometry(ui::rect(3960, 1080, 615, 615));
     setCancelButton(cmdesci);
@@ -77,7 +74,7 @@ frmprimi::frmprimi()
     lbl->hide();
 
     lbldiv2 = label("lbldiv2", QStringLiteral("È divisibile per i seguenti numeri:"),
-                    ui::rect(360, 2280, 4215, 255), Qt::AlignLeft, lightGreen);
+                    ui::rect(360, 2280, 4215, 255), Qt::AlignLeft, ui::colour::lightGreen);
     lbldiv2->hide();
 
     // The list is an answer, not something to type into.
@@ -128,5 +125,5 @@ void frmprimi::cmd_Click()
 
 void frmprimi::cmdesci_Click()
 {
-    ui::switchTo<frminizio>(this);
+    ui::backToStart(this);
 }

@@ -7,7 +7,6 @@ class QPlainTextEdit;
 
 namespace ui {
 class Label;
-class PictureButton;
 }
 
 // The prime number checker: type a number, learn whether it is prime and, if not,
@@ -17,16 +16,12 @@ class frmprimi : public ui::Form {
 public:
     frmprimi();
 
-    ui::Label *Label1;
-    ui::Label *Label2;
-    QLineEdit *txt;
-    ui::PictureButton *cmd;
-    ui::PictureButton *cmdesci;
-    ui::Label *lbl;
-    ui::Label *lbldiv2;
-    QPlainTextEdit *txtdiv;
-
 private:
     void cmd_Click();
     void cmdesci_Click();
+
+    QLineEdit *txt;
+    ui::Label *lbl;
+    ui::Label *lbldiv2;
+    QPlainTextEdit *txtdiv;
 };

@@ -6,9 +6,9 @@ namespace ui {
 
 void registerFontSubstitutes()
 {
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QLatin1String(comicSans), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QLatin1String(msSansSerif), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QLatin1String(arial), QStringLiteral("Liberation Sans"));
 }
 
 QFont font(const QString &face, double points, bool bold, bool italic)

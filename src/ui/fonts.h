@@ -5,6 +5,11 @@
 
 namespace ui {
 
+// The faces the layouts name.
+inline constexpr char comicSans[] = "Comic Sans MS";
+inline constexpr char msSansSerif[] = "MS Sans Serif";
+inline constexpr char arial[] = "Arial";
+
 // Comic Sans MS, MS Sans Serif and Arial are asked for by name; where they are
 // missing, these faces stand in. Call once, before the first window is built.
 void registerFontSubstitutes();

@@ -33,11 +33,11 @@ int PushButton::buttonCode(Qt::MouseButtons buttons)
 {
     int code = 0;
     if (buttons & Qt::LeftButton)
-        code |= 1;
+        code |= mouseLeft;
     if (buttons & Qt::RightButton)
-        code |= 2;
+        code |= mouseRight;
     if (buttons & Qt::MiddleButton)
-        code |= 4;
+        code |= mouseMiddle;
     return code;
 }
 
@@ -69,7 +69,7 @@ void PushButton::keyPressEvent(QKeyEvent *event)
     if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)
         && !event->isAutoRepeat()) {
         const QPointF middle = QRectF(rect()).center();
-        Q_EMIT mouseDown(2, shiftCode(event->modifiers()),
+        Q_EMIT mouseDown(mouseRight, shiftCode(event->modifiers()),
                          QPointF(toTwips(middle.x()), toTwips(middle.y())));
         return;
     }

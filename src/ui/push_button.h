@@ -7,9 +7,12 @@
 
 namespace ui {
 
-// A push button that also reports each mouse press with its button code (1 left,
-// 2 right, 4 middle; the sum when several are held), the shift state (1 Shift,
-// 2 Ctrl, 4 Alt) and the position in twips. A right press never makes a click.
+// The codes a mouse press reports, summed when several buttons are held.
+enum MouseCode : int { mouseLeft = 1, mouseRight = 2, mouseMiddle = 4 };
+
+// A push button that also reports each mouse press with its button code (MouseCode),
+// the shift state (1 Shift, 2 Ctrl, 4 Alt) and the position in twips. A right press
+// never makes a click.
 // Given a face colour it is drawn flat in that colour with a raised edge, the
 // caption or picture centred. Delete and Backspace on the focused button count as a
 // right-button press, so that a pupil without a right button can remove too.
@@ -19,7 +22,6 @@ public:
     explicit PushButton(QWidget *parent, const QString &caption = {});
 
     void setFace(const QColor &face);
-    QColor face() const { return face_; }
     // A 32 x 32 SVG picture, drawn when the button is first painted, at the screen's pixel ratio.
     void setPicture(const QString &resource);
 
@@ -39,5 +41,17 @@ private:
     QString pictureResource_;
     QPixmap picture_;
 };
+
+// Wires one button of a group (a control array, or the rods of the abacus) to the
+// window's Click and MouseDown handlers, which take the button's index first.
+template <class Window, class Index>
+void wireButton(PushButton *button, Window *window, Index index, void (Window::*click)(Index),
+                void (Window::*mouseDown)(Index, int, int, QPointF))
+{
+    QObject::connect(button, &QPushButton::clicked, window, [=] { (window->*click)(index); });
+    QObject::connect(button, &PushButton::mouseDown, window, [=](int code, int shift, QPointF twips) {
+        (window->*mouseDown)(index, code, shift, twips);
+    });
+}
 
 } // namespace ui

@@ -74,4 +74,20 @@ void endProgram()
     Registry::instance().endProgram();
 }
 
+namespace {
+std::function<Form *()> showStart;
+}
+
+void setStartWindow(std::function<Form *()> show)
+{
+    showStart = std::move(show);
+}
+
+void backToStart(Form *from)
+{
+    if (showStart)
+        showStart();
+    from->close();
+}
+
 } // namespace ui

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <vector>
 
 namespace ui {
@@ -72,5 +73,12 @@ W *switchTo(Form *from)
 }
 
 void endProgram();
+
+// The window every activity goes back to. The activities reach it through this layer
+// rather than by name, so that they never depend on the start window above them.
+void setStartWindow(std::function<Form *()> show);
+
+// "Fine" in an activity: show the start window, then close this one.
+void backToStart(Form *from);
 
 } // namespace ui

@@ -20,21 +20,22 @@ ScorePanel::ScorePanel(QWidget *parent, int leftTwips, int topTwips, const QColo
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
+    setAccessibleName(caption);
     setGeometry(ui::rect(leftTwips, topTwips, 1695, 1335));
-    setFont(ui::font(QStringLiteral("Comic Sans MS"), 14.25));
+    setFont(ui::font(comicSans, 14.25));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, back);
     setPalette(pal);
     setAutoFillBackground(true);
 
-    countFont_ = ui::font(QStringLiteral("Comic Sans MS"), 11.25);
+    countFont_ = ui::font(comicSans, 11.25);
     const QFont &small = countFont_;
     const auto add = [&](const QString &name, const QString &text, const QRect &r,
                          Qt::Alignment align) {
         auto *label = new Label(this, text, r, align);
         label->setObjectName(name);
         label->setFont(small);
-        label->setColours(Qt::black, back);
+        label->setColours(colour::black, back);
         return label;
     };
     add(esatteName, QStringLiteral("Esatte:"), ui::rect(360, 480, 855, 375), Qt::AlignRight);
@@ -45,17 +46,17 @@ ScorePanel::ScorePanel(QWidget *parent, int leftTwips, int topTwips, const QColo
                  Qt::AlignLeft);
 }
 
-void ScorePanel::setRight(long long count)
+void ScorePanel::setRight(std::int64_t count)
 {
     showCount(lbles_, count);
 }
 
-void ScorePanel::setWrong(long long count)
+void ScorePanel::setWrong(std::int64_t count)
 {
     showCount(lbler_, count);
 }
 
-void ScorePanel::showCount(Label *counter, long long count)
+void ScorePanel::showCount(Label *counter, std::int64_t count)
 {
     // Two digits fit the counter in the panel's size; longer counts take a smaller
     // size of the same face rather than losing digits or moving anything.
@@ -86,7 +87,7 @@ void ScorePanel::paintEvent(QPaintEvent *)
 
     const QRect text(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
     p.fillRect(text, palette().color(QPalette::Window));
-    p.setPen(vbColor(0x000000FF));
+    p.setPen(colour::red);
     p.drawText(text, Qt::AlignCenter, caption);
 }
 

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <cstdint>
+
 namespace ui {
 
 class Label;
@@ -17,17 +19,14 @@ public:
                const QString &esatteName = QStringLiteral("Label2"),
                const QString &sbagliateName = QStringLiteral("Label3"));
 
-    void setRight(long long count);
-    void setWrong(long long count);
-
-    Label *lbles() const { return lbles_; }
-    Label *lbler() const { return lbler_; }
+    void setRight(std::int64_t count);
+    void setWrong(std::int64_t count);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void showCount(Label *counter, long long count);
+    void showCount(Label *counter, std::int64_t count);
 
     QFont countFont_;
     Label *lbles_;

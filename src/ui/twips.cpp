@@ -9,11 +9,6 @@ int px(double twips)
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
-QPoint point(int xTwips, int yTwips)
-{
-    return {px(xTwips), px(yTwips)};
-}
-
 QSize size(int widthTwips, int heightTwips)
 {
     return {px(widthTwips), px(heightTwips)};

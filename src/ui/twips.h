@@ -11,7 +11,6 @@ namespace ui {
 inline constexpr int twipsPerPixel = 15;
 
 int px(double twips);
-QPoint point(int xTwips, int yTwips);
 QSize size(int widthTwips, int heightTwips);
 QRect rect(int leftTwips, int topTwips, int widthTwips, int heightTwips);
 double toTwips(double pixels);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-class TestPrimiCheck : public QObject {
+class TestPrimi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void verdicts_data()
@@ -25,8 +25,16 @@ private Q_SLOTS:
         QTest::newRow("43243200") << "43243200" << "43'243'200 non è primo, ha 670 divisori" << "…51'975 - ";
         QTest::newRow("50000000") << "50000000" << "50'000'000 non è primo, ha 70 divisori" << "…12'500'000 - 25'000'000";
         QTest::newRow("1") << "1" << "1 non è primo" << "";
-        for (const char *typed : {"50000001", "0", "-7", "12.5", "", "abc"})
-            QTest::newRow(qPrintable(QStringLiteral("refused '%1'").arg(typed))) << typed << "" << "";
+        // How typed text is read: blanks anywhere, up to what cannot go on a number.
+        QTest::newRow("blanks anywhere") << " \t1 2\n" << "12 non è primo, ha 4 divisori" << "2 - 3 - 4 - 6";
+        QTest::newRow("letters stop") << "12abc" << "12 non è primo, ha 4 divisori" << "2 - 3 - 4 - 6";
+        QTest::newRow("the comma stops") << "12,7" << "12 non è primo, ha 4 divisori" << "2 - 3 - 4 - 6";
+        QTest::newRow("the point is decimal") << "1.000" << "1 non è primo" << "";
+        QTest::newRow("no exponent") << "1e5" << "1 non è primo" << "";
+        QTest::newRow("a sign and a blank") << "+ 7" << "7 è primo" << "";
+        QTest::newRow("a megabyte of leading zeros") << QString(1 << 20, u'0') + "97" << "97 è primo" << "";
+        for (const QString &typed : QStringList{"50000001", "0", "-7", "12.5", "", "abc", "-0", ".5", "1" + QString(1 << 20, u'0')})
+            QTest::newRow(qPrintable(QStringLiteral("refused '%1'").arg(typed.left(10)))) << typed << "" << "";
     }
     void verdicts()
     {
@@ -65,5 +73,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPrimiCheck)
-#include "test_primi_check.moc"
+QTEST_GUILESS_MAIN(TestPrimi)
+#include "test_primi.moc"

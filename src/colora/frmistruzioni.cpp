@@ -1,0 +1,35 @@
+#include "colora/frmistruzioni.h"
+
+#include "ui/colour.h"
+#include "ui/fonts.h"
+#include "ui/label.h"
+#include "ui/push_button.h"
+#include "ui/twips.h"
+
+frmistruzioni::frmistruzioni()
+    : ui::Form(QStringLiteral("Istruzioni"), 4470, 3495, ui::colour::lightGreen)
+{
+    setObjectName(QStringLiteral("frmistruzioni"));
+    centre(ui::CentreOrder::TopFirst);
+
+    auto *Label1 = new ui::Label(
+        this,
+        QStringLiteral("Per selezionare le caselle, basta fare clic su di esse,  per selezionare intere righe o "
+                       "colonne, si può cliccare sui pulsanti ai lati. Per deselezionare le caselle, ricliccare "
+                       "col tasto sinistro, per quanto riguarda le righe e le colonne, basta cliccare sui "
+                       "pulsanti, col tasto destro del mouse."),
+        ui::rect(240, 240, 3975, 2415), Qt::AlignHCenter);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setColours(ui::colour::blue, ui::colour::lightGreen);
+    Label1->setFont(ui::font(ui::comicSans, 11.25));
+
+    auto *cmdok = new ui::PushButton(this, QStringLiteral("&OK"));
+    cmdok->setObjectName(QStringLiteral("cmdok"));
+    cmdok->setGeometry(ui::rect(1680, 2880, 1095, 375));
+    cmdok->setFace(ui::colour::yellow);
+    cmdok->setFont(ui::font(ui::comicSans, 9.75));
+    setCancelButton(cmdok);
+    cmdok->setFocus();
+
+    connect(cmdok, &QPushButton::clicked, this, &QWidget::close);
+}

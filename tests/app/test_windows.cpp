@@ -1,0 +1,240 @@
+#include "support/windows.h"
+#include "ui/colour.h"
+#include "ui/pictures.h"
+#include "ui/sound.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+
+// What every window shows when it opens: its texts, its colours, its icon, where the
+// keyboard starts and where Tab takes it, and that a middle press changes nothing.
+// Then the ways between them: from the start window to each activity and back, with
+// the information window beside them, and the ways the program ends.
+class TestWindows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup() { closeAll(); }
+
+    // Every visible text, verbatim: "name=text", the window's title first.
+    void texts_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList score{"Esatte:", "Sbagliate:", "Frame1=Risposte", "lbles=0", "lbler=0"};
+        QTest::newRow("frminizio") << "frminizio" << QStringList{"=Numerandia", "cmdabaco=Componi l'abaco",
+            "cmdcolora=Colora la frazione", "cmdcomponi=Componi il numero", "cmdprimi=Numeri primi",
+            "cmdistruzioni=Istruzioni", "cmdesci=Esci"};
+        QTest::newRow("frminfo") << "frminfo" << QStringList{"=Informazioni", "Label10=Numerandia",
+            "Label4=versione: ", "Label5=1.0", "Label8=data: ", "Label9=10 marzo 2003", "Label2=autore: ",
+            "Label3=e-mail: ", "cmdok=&OK"};
+        QTest::newRow("frmistruzioni") << "frmistruzioni" << QStringList{"=Istruzioni", "cmdok=&OK",
+            "Label1=Per selezionare le caselle, basta fare clic su di esse,  per selezionare intere righe o colonne, "
+            "si può cliccare sui pulsanti ai lati. Per deselezionare le caselle, ricliccare col tasto sinistro, per "
+            "quanto riguarda le righe e le colonne, basta cliccare sui pulsanti, col tasto destro del mouse."};
+        QTest::newRow("frmabaco") << "frmabaco" << QStringList{"=Componi con l'abaco", "cmdh=h", "cmdda=da",
+            "cmdu=u", "cmdd=d", "cmdc=c", "cmdm=m", "Label4=,", "cmdconferma=Conferma", "cmdfine=Fine",
+            "Label1=Click sinistro per aggiungere, click destro per togliere", "Label2=" + score[0],
+            "Label3=" + score[1]} + score.mid(2);
+        QTest::newRow("frmcolora") << "frmcolora" << QStringList{"=Colora la frazione", "cmdconferma=Conferma",
+            "cmdcanc=Cancella", "cmdistruzioni=Istruzioni", "cmdfine=Fine", "Label4=" + score[0],
+            "Label3=" + score[1]} + score.mid(2);
+        QTest::newRow("frmcomponi") << "frmcomponi" << QStringList{"=Componi il numero", "cmdmille=Migliaia",
+            "cmdcento=Centinaia", "cmddieci=Decine", "cmduno=Unità", "cmdconferma=Conferma", "cmdfine=Fine",
+            "Label1=Clic sinistro per aggiungere, clic destro per togliere", "Label2=" + score[0],
+            "Label3=" + score[1]} + score.mid(2);
+        QTest::newRow("frmprimi") << "frmprimi" << QStringList{"=Numeri primi", "cmd=Calcola", "cmdesci=Fine",
+            "Label1=Immetti un numero (minore di 50 milioni)",
+            "Label2=Per i numeri più alti ci sarà bisogno di circa 1 minuto",
+            "lbldiv2=È divisibile per i seguenti numeri:"};
+    }
+    void texts()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, texts);
+        const std::unique_ptr<ui::Form> w(make(window));
+        for (const QString &expected : texts) {
+            const QString name = expected.section(u'=', 0, 0);
+            QCOMPARE(name + u'=' + textOf(name.isEmpty() ? w.get() : control(w.get(), name)), expected);
+        }
+    }
+
+    // Pixels of a window as it opens, "x y #RRGGBB" at a point in twips: faces,
+    // backgrounds, lines; or "name #RRGGBB", the ink of a control's text.
+    void colours_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("colours");
+        QTest::newRow("start") << "frminizio" << QStringList{"60 3000 #80FF80", "300 300 #FFC0C0", "300 900 #C0C0FF",
+            "300 1500 #FFFF00", "300 2100 #FFC080", "3540 2940 #FFC0FF", "3540 4140 #FFC0FF"};
+        QTest::newRow("information: the blue rule") << "frminfo" << QStringList{"3000 1080 #0000FF"};
+        QTest::newRow("instructions") << "frmistruzioni" << QStringList{"Label1 #0000FF", "1740 2940 #FFFF00"};
+        QTest::newRow("abacus: background, base bar, rod, Conferma, hint")
+            << "frmabaco" << QStringList{"7000 5000 #FFC0FF", "500 4500 #8080FF", "3000 2000 #000000",
+                                         "7500 5580 #FFC080", "Label1 #0000FF"};
+        QTest::newRow("fractions: background, cell, row, column, bar, numerator, Cancella")
+            << "frmcolora" << QStringList{"200 5200 #FFFF80", "1000 1700 #C0C0FF", "420 1620 #FFC080",
+                                          "900 1140 #80FFFF", "480 540 #0000FF", "lblnum #0000FF", "5820 3900 #FFC0FF"};
+        QTest::newRow("blocks: background, target, Fine")
+            << "frmcomponi" << QStringList{"6000 3000 #FFC080", "lblnum #0000FF", "8220 5580 #80FFFF"};
+        QTest::newRow("primes: background, input, Calcola, prompt")
+            << "frmprimi" << QStringList{"60 3400 #80FF80", "2500 1400 #C0FFFF", "3300 1140 #FFC080", "Label1 #0000C0"};
+    }
+    void colours()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, colours);
+        const std::unique_ptr<ui::Form> w(make(window, {0.1f, 0.5f, 0.5f, 0.5f}));
+        const QImage shot = w->grab().toImage();
+        for (const QString &expected : colours) {
+            const QStringList at = expected.split(u' ');
+            const QColor seen = at.size() == 2 ? ink(w.get(), at[0]) : pixel(shot, at[0].toInt(), at[1].toInt());
+            QCOMPARE(at.mid(0, at.size() - 1).join(u' ') + u' ' + seen.name().toUpper(), expected);
+        }
+    }
+
+    // Where the keyboard starts, then the whole round of real Tab presses.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("order");
+        QString lines;
+        for (const char *line : {"cmdo", "cmdv"})
+            for (int n = 1; n <= 10; ++n)
+                lines += QStringLiteral(" %1(%2)").arg(QLatin1String(line)).arg(n);
+        QTest::newRow("frminizio") << "frminizio" << "cmdabaco cmdcolora cmdcomponi cmdprimi cmdesci Picture1 cmdistruzioni";
+        QTest::newRow("frminfo") << "frminfo" << "cmdok";
+        QTest::newRow("frmistruzioni") << "frmistruzioni" << "cmdok";
+        QTest::newRow("frmabaco") << "frmabaco" << "cmdfine cmdconferma cmdh cmdda cmdu cmdd cmdc cmdm";
+        QTest::newRow("frmcolora") << "frmcolora" << "cmdcanc cmdconferma cmdistruzioni cmdfine" + lines;
+        QTest::newRow("frmcomponi") << "frmcomponi" << "cmdmille cmdcento cmddieci cmduno cmdfine cmdconferma";
+        QTest::newRow("frmprimi") << "frmprimi" << "txt cmd cmdesci";
+    }
+    void tabOrder()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, order);
+        open(window);
+        QStringList seen{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget()->objectName() == seen.front())
+                break;
+            seen << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(seen.join(u' '), order);
+    }
+
+    // A middle press, after a left click on the same control, changes nothing in sight.
+    void middleButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a rod") << "frmabaco" << "cmdda";
+        QTest::newRow("Conferma") << "frmabaco" << "cmdconferma";
+        QTest::newRow("a row") << "frmcolora" << "cmdo(4)";
+        QTest::newRow("a column") << "frmcolora" << "cmdv(7)";
+        QTest::newRow("a cell") << "frmcolora" << "lbl(55)";
+        QTest::newRow("a kind of block") << "frmcomponi" << "cmdcento";
+    }
+    void middleButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, name);
+        ui::Form *w = open(window, {0.1f, 0.5f, 0.5f, 0.5f, 0.1f, 0.5f, 0.5f, 0.5f});
+        QWidget *c = control(w, name);
+        press(c, 'L');
+        const QImage before = w->grab().toImage();
+        const long long beeps = ui::beepCount();
+        press(c, 'M');
+        QCOMPARE(w->grab().toImage(), before);
+        QCOMPARE(ui::beepCount(), beeps);
+    }
+
+    // The gears on every window, and a name for a screen reader on every control that acts.
+    void iconsAndNames()
+    {
+        const QImage gears = ui::picture(QStringLiteral(":/gears.svg"), QSize(32, 32)).toImage();
+        for (const char *name : {"frminizio", "frminfo", "frmistruzioni", "frmabaco", "frmcolora", "frmcomponi", "frmprimi"}) {
+            const std::unique_ptr<ui::Form> w(make(QLatin1String(name)));
+            QCOMPARE(w->windowIcon().pixmap(32).toImage(), gears);
+            for (QWidget *c : w->findChildren<QWidget *>()) {
+                const bool acts = qobject_cast<QAbstractButton *>(c) || qobject_cast<QLineEdit *>(c)
+                    || qobject_cast<QPlainTextEdit *>(c) || c->objectName().startsWith(QLatin1String("lbl("));
+                QAccessibleInterface *face = QAccessible::queryAccessibleInterface(c);
+                QVERIFY2(!acts || !face->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
+            }
+        }
+    }
+
+    // Each activity replaces the start window; the information window stays open
+    // beside it, closes alone, and "Fine" brings the start window back.
+    void activities_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("activity");
+        QTest::addColumn<QString>("fine");
+        QTest::newRow("abaco") << "cmdabaco" << "frmabaco" << "cmdfine";
+        QTest::newRow("colora") << "cmdcolora" << "frmcolora" << "cmdfine";
+        QTest::newRow("componi") << "cmdcomponi" << "frmcomponi" << "cmdfine";
+        QTest::newRow("primi") << "cmdprimi" << "frmprimi" << "cmdesci";
+    }
+    void activities()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, activity);
+        QFETCH(QString, fine);
+        QPointer<ui::Form> start = open(QStringLiteral("frminizio"));
+        QSignalSpy ended(&ui::Registry::instance(), &ui::Registry::programEnded);
+        QTest::mouseClick(control(start, QStringLiteral("cmdistruzioni")), Qt::LeftButton);
+        QTest::mouseClick(control(start, QStringLiteral("cmdistruzioni")), Qt::LeftButton);
+        QPointer<frminfo> info = ui::Registry::instance().find<frminfo>();
+        QVERIFY(info && info->isVisible());
+        QTest::mouseClick(control(start, button), Qt::LeftButton);
+        QTRY_VERIFY(start.isNull());
+        QPointer<ui::Form> w;
+        for (ui::Form *form : ui::Registry::instance().forms())
+            if (form->objectName() == activity)
+                w = form;
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(ui::Registry::instance().forms().size(), std::size_t(2)); // one information window
+        QTest::keyClick(info.data(), Qt::Key_Escape);
+        QTRY_VERIFY(info.isNull());
+        QTest::mouseClick(control(w, fine), Qt::LeftButton);
+        QTRY_VERIFY(w.isNull());
+        QVERIFY(ui::Registry::instance().find<frminizio>()->isVisible());
+        QCOMPARE(ended.count(), 0);
+    }
+
+    // Esc or "Esci" ends everything at once; the repeats of an Esc held down since
+    // another window took it end nothing.
+    void escOrEsciEndsEverything_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("ends");
+        QTest::newRow("Esc") << "Esc" << 1;
+        QTest::newRow("Esci") << "Esci" << 1;
+        QTest::newRow("a held Esc repeating") << "repeat" << 0;
+    }
+    void escOrEsciEndsEverything()
+    {
+        QFETCH(QString, how);
+        QPointer<ui::Form> start = open(QStringLiteral("frminizio"));
+        QPointer<ui::Form> info = open(QStringLiteral("frminfo"));
+        QSignalSpy ended(&ui::Registry::instance(), &ui::Registry::programEnded);
+        QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+        if (how == "Esc")
+            QTest::keyClick(start.data(), Qt::Key_Escape);
+        else if (how == "Esci")
+            QTest::mouseClick(control(start, QStringLiteral("cmdesci")), Qt::LeftButton);
+        else
+            QApplication::sendEvent(start.data(), &repeated);
+        QTEST(int(ended.count()), "ends");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(start.isNull() && info.isNull(), ended.count() == 1);
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "test_windows.moc"
