@@ -1,15 +1,18 @@
+#include "app/command_line.h"
 #include "app/frminizio.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/registry.h"
 #include "ui/x11.h"
-#include "ui/registry.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // --help, --version and a wrong command line end here; --zoom sets the scale.
+    const cli::Start start = cli::start(argc, argv);
+    if (!start.application)
+        return start.exitStatus;
     QApplication::setApplicationName(QStringLiteral("Numerandia"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Numerandia"));
     // The registry decides when the last window has gone: a window without a
