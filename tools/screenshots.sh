@@ -38,7 +38,9 @@ fi
 # rows without looking at the screen. The instant is read in UTC, whatever the
 # machine's zone. The monotonic clock is left alone, so that Qt's timers and event
 # loop run as usual. Should the drill ever draw differently, start it under this
-# clock, see which fraction it asks for, and change the rows below.
+# clock, see which fraction it asks for, and change the rows below. $LIB is left
+# for the dynamic loader to fill in with the library folder of the program's architecture.
+# shellcheck disable=SC2016
 app_env+=(TZ=UTC FAKETIME="2024-09-16 08:30:03" FAKETIME_DONT_FAKE_MONOTONIC=1
     LD_PRELOAD='/usr/$LIB/faketime/libfaketime.so.1')
 
@@ -46,9 +48,9 @@ app_env+=(TZ=UTC FAKETIME="2024-09-16 08:30:03" FAKETIME_DONT_FAKE_MONOTONIC=1
 # a window mapped meanwhile would wait unframed: go on once it has moved to another
 # desktop and back at our request.
 wm_answers() {
-    local desktop i
+    local desktop _
     for desktop in 1 0; do
-        for i in $(seq 1 50); do
+        for _ in $(seq 1 50); do
             xdotool set_desktop "$desktop"
             sleep 0.1
             [ "$(xdotool get_desktop)" = "$desktop" ] && continue 2
@@ -101,13 +103,17 @@ row() { e2e_click "$colora" 547 $((1560 + 360 * ($1 - 1) + 187)); }
 e2e_click "$start" 2167 1027
 colora=$(e2e_wait_window "Colora la frazione") || e2e_fail "no fraction drill"
 row 1; row 2; row 3
+# Only a right answer brings a new fraction, so the numerator's pixels must change;
+# and the magenta message must still be in the picture.
+e2e_geometry "$colora"
+numerator=$(import -window root -crop "49x25+$((X + 8))+$((Y + 8))" -depth 8 rgb:- | md5sum)
 e2e_click "$colora" 5347 4147
 row 1; row 2
 shot "$colora" colora 0.2
-# The message is magenta and nothing else in the drill is: it must be in the picture.
+[ "$(convert "$out/colora.png" -crop "49x25+$((SHOT_LEFT + 8))+$((SHOT_TOP + 8))" -depth 8 rgb:- \
+    | md5sum)" != "$numerator" ] || e2e_fail "the answer was not right: the fraction is not new"
 convert "$out/colora.png" -crop "241x33+$((SHOT_LEFT + 56))+$((SHOT_TOP + 16))" txt:- \
-    | grep -qi '#FF00FF' \
-    || e2e_fail "the message had gone before the picture"
+    | grep -qi '#FF00FF' || e2e_fail "the message had gone before the picture"
 e2e_click "$colora" 5347 4867
 istruzioni=$(e2e_wait_window Istruzioni) || e2e_fail "no instructions window"
 shot "$istruzioni" istruzioni
