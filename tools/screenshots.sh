@@ -136,8 +136,11 @@ start=$(e2e_wait_window Numerandia) || e2e_fail "no start window after the compo
 
 e2e_click "$start" 2167 2227
 primi=$(e2e_wait_window "Numeri primi") || e2e_fail "no prime checker"
+# Tab then takes the focus out of the box, whose blinking caret would make one
+# picture differ from the next.
 e2e_type "$primi" 12
 e2e_key "$primi" Return
+e2e_key "$primi" Tab
 shot "$primi" primi
 e2e_click "$primi" 4267 1387
 start=$(e2e_wait_window Numerandia) || e2e_fail "no start window after the prime checker"
