@@ -7,7 +7,7 @@ packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libx11-dev \
 fonts-comic-neue fonts-liberation2"
 if [ "${1:-}" = "--tests" ]; then
     packages="$packages xvfb xdotool x11-utils imagemagick libbenchmark-dev \
-clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev"
+clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev faketime locales"
 fi
 
 missing=""
