@@ -20,9 +20,8 @@ private Q_SLOTS:
         QTest::newRow("three tenths added and removed") << "DDDddd" << "123321" << "0";
         QTest::newRow("12 plus and minus a tenth") << "TUUDd" << "11211" << "12";
         QTest::newRow("zeros inside the number") << "HHHCCCCC" << "12312345" << "300,05";
-        QTest::newRow("all nines") << QString(9, u'H') + QString(9, u'T') + QString(9, u'U')
-                + QString(9, u'D') + QString(9, u'C') + QString(9, u'M')
-                                   << QString("123456789").repeated(6) << "999,999";
+        QTest::newRow("all nines") << QString("HTUDCM").repeated(9)
+                                   << "111111222222333333444444555555666666777777888888999999" << "999,999";
     }
     void presses()
     {

@@ -18,12 +18,8 @@ e2e_fail() {
     exit 1
 }
 
-e2e_check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    "$@" || e2e_fail "$what"
-    echo "ok: $what"
-}
+# A description, then a command that must succeed.
+e2e_check() { "${@:2}" || e2e_fail "$1"; echo "ok: $1"; }
 
 # Runs a command every tenth of a second until it succeeds, for up to 20 s.
 e2e_until() {
@@ -61,14 +57,8 @@ e2e_start_app() {
 }
 e2e_running() { kill -0 "$E2E_APP_PID" 2>/dev/null; }
 
-# Waits for the program to end and checks that its status was 0.
-e2e_wait_exit() {
-    e2e_until eval '! e2e_running' || return 1
-    wait "$E2E_APP_PID"
-    local status=$?
-    E2E_APP_PID=
-    [ "$status" -eq 0 ] || { echo "exit status $status" >&2; return 1; }
-}
+# Waits for the program to end; succeeds when its status was 0.
+e2e_wait_exit() { e2e_until eval '! e2e_running' && wait "$E2E_APP_PID"; }
 
 # Prints the id of the visible window titled exactly $1; waits for one, or for none.
 e2e_window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1 | grep .; }

@@ -1,6 +1,4 @@
-#include "ui/colour.h"
-#include "ui/form.h"
-#include "ui/picture_button.h"
+#include "support/windows.h"
 #include "ui/score_panel.h"
 #include "ui/twips.h"
 
@@ -10,31 +8,20 @@
 class TestUiLayer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Keyboard focus shows as a dotted rectangle inside the face, a pixel on and a pixel
-    // off, and leaves the face its colour.
+    // Keyboard focus, moved by real Tab presses, shows as a dotted rectangle inside the
+    // face, a pixel on and a pixel off, and leaves the face its colour.
     void focusLeavesTheFaceItsColour()
     {
-        ui::Form form(QStringLiteral("focus"), 6000, 3000, Qt::white);
-        auto *text = new ui::PushButton(&form, QStringLiteral("Colora la frazione"));
-        text->setGeometry(ui::rect(240, 240, 3855, 375));
-        text->setFace(ui::vbColor(0x00FFC0C0));
-        auto *picture = new ui::PictureButton(&form, QStringLiteral(":/door.svg"), QStringLiteral("Esci"),
-                                              ui::colour::lightPink);
-        picture->setGeometry(ui::rect(240, 840, 615, 615));
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        text->setFocus();
-        for (ui::PushButton *button : std::initializer_list<ui::PushButton *>{picture, text}) {
+        ui::Form *w = open(QStringLiteral("frminizio"));
+        const QStringList faces{"cmdcolora #C0C0FF", "cmdcomponi #FFFF00", "cmdprimi #FFC080", "cmdesci #FFC0FF"};
+        for (const QString &face : faces) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), button);
-            const QImage shot = button->grab().toImage();
-            const QColor face = button == text ? QColor(192, 192, 255) : QColor(255, 192, 255);
-            if (button == text)
-                QCOMPARE(shot.pixelColor(6, shot.height() / 2), face);
+            QCOMPARE(QApplication::focusWidget(), control(w, face.section(u' ', 0, 0)));
+            const QImage shot = QApplication::focusWidget()->grab().toImage();
             QSet<QRgb> dots;
             for (int x = 6; x < shot.width() - 6; ++x)
                 dots << shot.pixel(x, 4);
-            QCOMPARE(dots, QSet<QRgb>({face.rgb(), QColor(Qt::black).rgb()}));
+            QCOMPARE(dots, QSet<QRgb>({QColor(face.section(u' ', 1)).rgb(), qRgb(0, 0, 0)}));
         }
     }
 
