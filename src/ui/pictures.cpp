@@ -20,7 +20,7 @@ const QIcon &windowIcon()
 {
     static const QIcon icon = [] {
         QIcon i;
-        for (int side : {16, 32})
+        for (int side : {16, 32, 64})
             i.addPixmap(picture(QStringLiteral(":/gears.svg"), QSize(side, side)));
         return i;
     }();
