@@ -8,16 +8,6 @@
 #include <cstdint>
 #include <string_view>
 
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     // The first byte picks the locale's thousands separator; the rest is the typed text.
@@ -26,6 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view typed(reinterpret_cast<const char *>(data) + (size ? 1 : 0),
                                  size ? size - 1 : 0);
 
+    const auto require = [](bool condition) {
+        if (!condition)
+            __builtin_trap();
+    };
     const double value = readNumber(typed);
     const PrimeAnswer answer = checkPrime(typed, separator);
 
