@@ -8,20 +8,22 @@ constexpr std::array<std::uint64_t, AbacusBoard::rodCount> stepThousandths{10000
                                                                            100, 10, 1};
 }
 
-std::optional<int> AbacusBoard::addBead(Rod rod)
+bool AbacusBoard::addBead(Rod rod)
 {
     int &count = counts_[index(rod)];
     if (count >= beadsPerRod)
-        return std::nullopt;
-    return ++count;
+        return false;
+    ++count;
+    return true;
 }
 
-std::optional<int> AbacusBoard::removeBead(Rod rod)
+bool AbacusBoard::removeBead(Rod rod)
 {
     int &count = counts_[index(rod)];
     if (count <= 0)
-        return std::nullopt;
-    return count--;
+        return false;
+    --count;
+    return true;
 }
 
 void AbacusBoard::clear()

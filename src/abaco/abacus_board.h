@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // The six rods of the abacus, hundreds down to thousandths, each holding 0 to 9 beads
@@ -14,12 +13,15 @@ public:
     static constexpr int rodCount = 6;
     static constexpr int beadsPerRod = 9;
 
-    // The bead (1 at the bottom) that now shows, or nothing when the rod was full.
-    std::optional<int> addBead(Rod rod);
-    // The bead that is now hidden, always the top one, or nothing when the rod was empty.
-    std::optional<int> removeBead(Rod rod);
+    // One bead more on the rod; false, and nothing changes, when the rod was full.
+    bool addBead(Rod rod);
+    // One bead fewer, always the top one; false, and nothing changes, when the rod was empty.
+    bool removeBead(Rod rod);
     // Every bead hidden: the value is 0 again.
     void clear();
+
+    // The beads on the rod, 0 to beadsPerRod, stacked from the bottom.
+    int count(Rod rod) const { return counts_[index(rod)]; }
 
     // The number text of the beads' value, as the target's is written.
     std::string text() const;

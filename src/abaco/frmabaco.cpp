@@ -42,7 +42,7 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
     setObjectName(QStringLiteral("frmabaco"));
     centre(ui::CentreOrder::LeftFirst);
 
-    lblmess = new ui::Label(this, QString(), ui::rect(840, 240, 5415, 495), Qt::AlignHCenter);
+    auto *lblmess = new ui::Label(this, QString(), ui::rect(840, 240, 5415, 495), Qt::AlignHCenter);
     lblmess->setObjectName(QStringLiteral("lblmess"));
     lblmess->setTextColour(ui::colour::blue);
     lblmess->setFont(ui::font(ui::comicSans, 18, true, true));
@@ -76,7 +76,6 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
             auto *bead = new ui::Shape(this, ui::Shape::Kind::Circle, look.fill, outline);
             bead->setObjectName(QLatin1String(look.name) + QString::number(k));
             bead->setGeometry(ui::rect(660 + 1080 * r, 3960 - 360 * (k - 1), 375, 375));
-            bead->hide();
             beads_[r][k - 1] = bead;
         }
     }
@@ -120,41 +119,35 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
     lblnum->setObjectName(QStringLiteral("lblnum"));
     lblnum->hide();
 
-    Frame1 = new ui::ScorePanel(this, 7020, 1920, ui::colour::lightPink);
-    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("timer"));
+    auto *Frame1 = new ui::ScorePanel(this, 7020, 1920, ui::colour::lightPink);
+    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("timer"),
+                                       ui::AnswerFeedback::Beep::BeforeCounts);
 
     connect(cmdconferma, &QPushButton::clicked, this, &frmabaco::cmdconferma_Click);
     connect(cmdfine, &QPushButton::clicked, this, &frmabaco::cmdfine_Click);
 
     showTarget();
+    showBoard();
 }
 
 void frmabaco::cmdasta_Click(Rod rod)
 {
-    if (const auto shown = round_.board().addBead(rod))
-        beads_[std::size_t(rod)][*shown - 1]->show();
-    showValue();
+    if (round_.board().addBead(rod))
+        showBoard();
 }
 
 void frmabaco::cmdasta_MouseDown(Rod rod, int button, int, QPointF)
 {
     // The right button alone: with another one held too, the press is not a removal.
-    if (button == ui::mouseRight) {
-        if (const auto hidden = round_.board().removeBead(rod))
-            beads_[std::size_t(rod)][*hidden - 1]->hide();
-    }
-    showValue();
+    if (button == ui::mouseRight && round_.board().removeBead(rod))
+        showBoard();
 }
 
 void frmabaco::cmdconferma_Click()
 {
     feedback_->show(round_.confirm(), round_.score());
     showTarget();
-    for (const auto &rod : beads_) {
-        for (ui::Shape *bead : rod)
-            bead->hide();
-    }
-    showValue();
+    showBoard();
 }
 
 void frmabaco::cmdfine_Click()
@@ -162,9 +155,14 @@ void frmabaco::cmdfine_Click()
     ui::backToStart(this);
 }
 
-void frmabaco::showValue()
+void frmabaco::showBoard()
 {
-    lblnum->setText(QString::fromStdString(round_.board().text()));
+    const AbacusBoard &board = round_.board();
+    for (int r = 0; r < AbacusBoard::rodCount; ++r) {
+        for (int k = 1; k <= AbacusBoard::beadsPerRod; ++k)
+            beads_[r][k - 1]->setVisible(k <= board.count(Rod(r)));
+    }
+    lblnum->setText(QString::fromStdString(board.text()));
 }
 
 void frmabaco::showTarget()

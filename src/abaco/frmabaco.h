@@ -12,7 +12,6 @@
 namespace ui {
 class AnswerFeedback;
 class Label;
-class ScorePanel;
 class Shape;
 } // namespace ui
 
@@ -32,15 +31,14 @@ private:
     void cmdconferma_Click();
     void cmdfine_Click();
 
-    void showValue();
+    // Every bead and the value text, from the board.
+    void showBoard();
     void showTarget();
 
     // Bead k (1 at the bottom) of a rod is beads_[rod][k - 1]: h1 … m9 of the layout.
     std::array<std::array<ui::Shape *, AbacusBoard::beadsPerRod>, AbacusBoard::rodCount> beads_{};
-    ui::Label *lblmess;
     ui::Label *lbln;
     ui::Label *lblnum;
-    ui::ScorePanel *Frame1;
     ui::AnswerFeedback *feedback_;
 
     std::unique_ptr<RandomSource> random_;

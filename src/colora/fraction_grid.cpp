@@ -5,54 +5,46 @@ bool FractionGrid::coloured(int cell) const
     return inGrid(cell) && coloured_[static_cast<std::size_t>(cell - 1)];
 }
 
-std::vector<int> FractionGrid::toggle(int cell)
+bool FractionGrid::toggle(int cell)
 {
-    if (!inGrid(cell))
-        return {};
-    set(cell, !coloured(cell));
-    return {cell};
+    return inGrid(cell) && set(cell, !coloured(cell));
 }
 
-std::vector<int> FractionGrid::colourRow(int row)
+bool FractionGrid::colourRow(int row)
 {
     return setLine(row, side * (row - 1) + 1, 1, true);
 }
 
-std::vector<int> FractionGrid::clearRow(int row)
+bool FractionGrid::clearRow(int row)
 {
     return setLine(row, side * (row - 1) + 1, 1, false);
 }
 
-std::vector<int> FractionGrid::colourColumn(int column)
+bool FractionGrid::colourColumn(int column)
 {
     return setLine(column, column, side, true);
 }
 
-std::vector<int> FractionGrid::clearColumn(int column)
+bool FractionGrid::clearColumn(int column)
 {
     return setLine(column, column, side, false);
 }
 
-std::vector<int> FractionGrid::clearAll()
+bool FractionGrid::clearAll()
 {
-    std::vector<int> changed;
-    for (int cell = 1; cell <= cellCount; ++cell) {
-        if (set(cell, false))
-            changed.push_back(cell);
-    }
+    bool changed = false;
+    for (int cell = 1; cell <= cellCount; ++cell)
+        changed = set(cell, false) || changed;
     return changed;
 }
 
-std::vector<int> FractionGrid::setLine(int line, int first, int step, bool colour)
+bool FractionGrid::setLine(int line, int first, int step, bool colour)
 {
-    std::vector<int> changed;
+    bool changed = false;
     if (line < 1 || line > side)
         return changed;
-    for (int i = 0; i < side; ++i) {
-        const int cell = first + i * step;
-        if (set(cell, colour))
-            changed.push_back(cell);
-    }
+    for (int i = 0; i < side; ++i)
+        changed = set(first + i * step, colour) || changed;
     return changed;
 }
 

@@ -41,7 +41,7 @@ frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
     setObjectName(QStringLiteral("frmcolora"));
     centre(ui::CentreOrder::TopFirst);
 
-    buildGrid();
+    const std::vector<QWidget *> lineButtons = buildGrid();
 
     const QFont number = ui::font(ui::msSansSerif, 13.5);
     const auto label = [&](const char *name, const QString &text, const QRect &r) {
@@ -58,12 +58,13 @@ frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
     lblden = label("lblden", QString(), ui::rect(120, 600, 735, 375));
     lblden->setTextColour(ui::colour::blue);
 
-    lblmess = label("lblmess", QString(), ui::rect(840, 240, 3615, 495));
+    auto *lblmess = label("lblmess", QString(), ui::rect(840, 240, 3615, 495));
     lblmess->setFont(ui::font(ui::comicSans, 18, false, true));
     lblmess->setTextColour(ui::vbColor(0x00FF00FF));
 
-    Frame1 = new ui::ScorePanel(this, 4680, 960, back, QStringLiteral("Label4"), QStringLiteral("Label3"));
-    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("time"));
+    auto *Frame1 = new ui::ScorePanel(this, 4680, 960, back, QStringLiteral("Label4"), QStringLiteral("Label3"));
+    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("time"),
+                                       ui::AnswerFeedback::Beep::BeforeCounts);
 
     const auto pictureButton = [&](const char *name, const char *picture, const QString &tip, int left,
                                    int top, void (frmcolora::*handler)()) {
@@ -98,19 +99,17 @@ frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
         setTabOrder(previous, next);
         previous = next;
     }
-    for (const char *line : {"cmdo", "cmdv"}) {
-        for (int n = 1; n <= side; ++n) {
-            QWidget *button = findChild<QWidget *>(indexed(line, n));
-            setTabOrder(previous, button);
-            previous = button;
-        }
+    for (QWidget *next : lineButtons) {
+        setTabOrder(previous, next);
+        previous = next;
     }
     cmdcanc->setFocus();
 
-    showFraction();
+    showTarget();
+    showBoard();
 }
 
-void frmcolora::buildGrid()
+std::vector<QWidget *> frmcolora::buildGrid()
 {
     for (int row = 1; row <= side; ++row) {
         for (int col = 1; col <= side; ++col) {
@@ -119,10 +118,9 @@ void frmcolora::buildGrid()
                                        ui::rect(gridLeft + step * (col - 1), gridTop + step * (row - 1),
                                                 cellSize, cellSize));
             cell->setObjectName(indexed("lbl", k));
-            cell->setBackColour(freeCell);
             cell->setAccessibleName(QStringLiteral("riga %1, colonna %2").arg(row).arg(col));
             connect(cell, &ui::Label::clicked, this, [this, k] { lbl_Click(k); });
-            lbl_[k - 1] = cell;
+            lbl[k - 1] = cell;
         }
     }
 
@@ -142,6 +140,7 @@ void frmcolora::buildGrid()
             ->setObjectName(QStringLiteral("Line%1").arg(horizontal));
     }
 
+    std::vector<QWidget *> rows, columns;
     for (int n = 1; n <= side; ++n) {
         auto *row = new ui::PushButton(this);
         row->setObjectName(indexed("cmdo", n));
@@ -156,46 +155,54 @@ void frmcolora::buildGrid()
         column->setFace(ui::colour::lightCyan);
         column->setAccessibleName(QStringLiteral("colonna %1").arg(n));
         ui::wireButton(column, this, n, &frmcolora::cmdv_Click, &frmcolora::cmdv_MouseDown);
+        rows.push_back(row);
+        columns.push_back(column);
     }
+    rows.insert(rows.end(), columns.begin(), columns.end());
+    return rows;
 }
 
 void frmcolora::lbl_Click(int index)
 {
-    showCells(round_.grid().toggle(index));
+    if (round_.grid().toggle(index))
+        showBoard();
 }
 
 void frmcolora::cmdo_Click(int index)
 {
-    showCells(round_.grid().colourRow(index));
+    if (round_.grid().colourRow(index))
+        showBoard();
 }
 
 void frmcolora::cmdo_MouseDown(int index, int button, int, QPointF)
 {
-    showCells(button == ui::mouseRight ? round_.grid().clearRow(index) : std::vector<int>{});
+    if (button == ui::mouseRight && round_.grid().clearRow(index))
+        showBoard();
 }
 
 void frmcolora::cmdv_Click(int index)
 {
-    showCells(round_.grid().colourColumn(index));
+    if (round_.grid().colourColumn(index))
+        showBoard();
 }
 
 void frmcolora::cmdv_MouseDown(int index, int button, int, QPointF)
 {
-    showCells(button == ui::mouseRight ? round_.grid().clearColumn(index) : std::vector<int>{});
+    if (button == ui::mouseRight && round_.grid().clearColumn(index))
+        showBoard();
 }
 
 void frmcolora::cmdcanc_Click()
 {
-    showCells(round_.grid().clearAll());
+    if (round_.grid().clearAll())
+        showBoard();
 }
 
 void frmcolora::cmdconferma_Click()
 {
     feedback_->show(round_.confirm(), round_.score());
-    showFraction();
-    for (ui::Label *cell : lbl_)
-        cell->setBackColour(freeCell);
-    showCount();
+    showTarget();
+    showBoard();
 }
 
 void frmcolora::cmdistruzioni_Click()
@@ -208,19 +215,15 @@ void frmcolora::cmdfine_Click()
     ui::backToStart(this);
 }
 
-void frmcolora::showCells(const std::vector<int> &changed)
+void frmcolora::showBoard()
 {
-    for (int k : changed)
-        lbl_[k - 1]->setBackColour(round_.grid().coloured(k) ? colouredCell : freeCell);
-    showCount();
+    const FractionGrid &grid = round_.grid();
+    for (int k = 1; k <= FractionGrid::cellCount; ++k)
+        lbl[k - 1]->setBackColour(grid.coloured(k) ? colouredCell : freeCell);
+    lblcount->setText(QString::number(grid.count()));
 }
 
-void frmcolora::showCount()
-{
-    lblcount->setText(QString::number(round_.grid().count()));
-}
-
-void frmcolora::showFraction()
+void frmcolora::showTarget()
 {
     lblnum->setText(QString::number(round_.fraction().numerator()));
     lblden->setText(QString::number(round_.fraction().denominator()));

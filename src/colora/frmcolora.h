@@ -13,7 +13,6 @@
 namespace ui {
 class AnswerFeedback;
 class Label;
-class ScorePanel;
 } // namespace ui
 
 // The fraction colouring drill: colour as many of the 100 cells as the fraction
@@ -37,17 +36,16 @@ private:
     void cmdistruzioni_Click();
     void cmdfine_Click();
 
-    void buildGrid();
-    void showCells(const std::vector<int> &changed);
-    void showCount();
-    void showFraction();
+    // The cells, the grid lines, and the row and column buttons in their Tab order.
+    std::vector<QWidget *> buildGrid();
+    // Every cell's colour and the count, from the grid.
+    void showBoard();
+    void showTarget();
 
-    std::array<ui::Label *, FractionGrid::cellCount> lbl_{}; // cell k is lbl_[k - 1]
+    std::array<ui::Label *, FractionGrid::cellCount> lbl{}; // cell k is lbl[k - 1]
     ui::Label *lblnum;
     ui::Label *lblden;
-    ui::Label *lblmess;
     ui::Label *lblcount;
-    ui::ScorePanel *Frame1;
     ui::AnswerFeedback *feedback_;
 
     std::unique_ptr<RandomSource> random_;

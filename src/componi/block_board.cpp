@@ -24,20 +24,22 @@ int BlockBoard::weight(BlockKind kind)
     return 0;
 }
 
-std::optional<int> BlockBoard::add(BlockKind kind)
+bool BlockBoard::add(BlockKind kind)
 {
     int &count = counts_[index(kind)];
     if (count == slots)
-        return std::nullopt;
-    return ++count;
+        return false;
+    ++count;
+    return true;
 }
 
-std::optional<int> BlockBoard::remove(BlockKind kind)
+bool BlockBoard::remove(BlockKind kind)
 {
     int &count = counts_[index(kind)];
     if (count == 0)
-        return std::nullopt;
-    return count--;
+        return false;
+    --count;
+    return true;
 }
 
 int BlockBoard::count(BlockKind kind) const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 // The four kinds of base-ten block, lightest first.
 enum class BlockKind { Units, Tens, Hundreds, Thousands };
@@ -13,13 +12,14 @@ public:
 
     static int weight(BlockKind kind);
 
-    // Shows the lowest hidden slot of the kind and gives it; nothing when all nine are shown.
-    std::optional<int> add(BlockKind kind);
-    // Hides the highest shown slot of the kind and gives it; nothing when none is shown.
-    std::optional<int> remove(BlockKind kind);
+    // Fills the lowest free slot of the kind; false, and nothing changes, when all nine are full.
+    bool add(BlockKind kind);
+    // Frees the highest filled slot of the kind; false, and nothing changes, when none is.
+    bool remove(BlockKind kind);
     // Hides every block: the value is 0 again.
     void clear() { counts_.fill(0); }
 
+    // Slots 1 to count(kind) of the kind are filled, the others free.
     int count(BlockKind kind) const;
     int value() const;
 

@@ -66,7 +66,7 @@ frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
     setObjectName(QStringLiteral("frmcomponi"));
     centre(ui::CentreOrder::TopFirst);
 
-    buildBoard();
+    const std::array<QWidget *, 4> blockButtons = buildBoard();
 
     lblnum = new ui::Label(this, QString(), ui::rect(6600, 240, 1455, 495), Qt::AlignHCenter);
     lblnum->setObjectName(QStringLiteral("lblnum"));
@@ -79,7 +79,8 @@ frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
     lblmess->setObjectName(QStringLiteral("lblmess"));
     lblmess->setColours(ui::colour::blue, back);
     lblmess->setFont(ui::font(ui::comicSans, 15.75, false, true));
-    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("time"));
+    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("time"),
+                                       ui::AnswerFeedback::Beep::AfterCounts);
 
     auto *cmdconferma = new ui::PictureButton(this, QStringLiteral(":/conferma.svg"), QStringLiteral("Conferma"),
                                               ui::colour::lightCyan);
@@ -92,22 +93,23 @@ frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
     setCancelButton(cmdfine);
 
     // Migliaia, Centinaia, Decine, Unità, then Fine before Conferma.
-    QWidget *previous = nullptr;
-    for (const char *name : {"cmdmille", "cmdcento", "cmddieci", "cmduno", "cmdfine", "cmdconferma"}) {
-        QWidget *next = findChild<QWidget *>(QLatin1String(name));
-        if (previous)
-            setTabOrder(previous, next);
+    const auto button = [&](BlockKind kind) { return blockButtons[std::size_t(kind)]; };
+    QWidget *previous = button(BlockKind::Thousands);
+    for (QWidget *next : {button(BlockKind::Hundreds), button(BlockKind::Tens), button(BlockKind::Units),
+                          static_cast<QWidget *>(cmdfine), static_cast<QWidget *>(cmdconferma)}) {
+        setTabOrder(previous, next);
         previous = next;
     }
-    findChild<QWidget *>(QStringLiteral("cmdmille"))->setFocus();
+    button(BlockKind::Thousands)->setFocus();
 
     connect(cmdconferma, &QPushButton::clicked, this, &frmcomponi::cmdconferma_Click);
     connect(cmdfine, &QPushButton::clicked, this, &frmcomponi::cmdfine_Click);
 
-    lblnum->setText(QString::fromStdString(round_.target().text()));
+    showTarget();
+    showBoard();
 }
 
-void frmcomponi::buildBoard()
+std::array<QWidget *, 4> frmcomponi::buildBoard()
 {
     const auto line = [this](const char *name, int x1, int y1, int x2, int y2) {
         (new ui::Line(this, QPoint(x1, y1), QPoint(x2, y2)))->setObjectName(QLatin1String(name));
@@ -129,7 +131,6 @@ void frmcomponi::buildBoard()
                 : new ui::PictureBox(this, QStringLiteral(":/cube.svg"), ui::size(width, height));
             block->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i + 1));
             block->setGeometry(ui::rect(at[i].x, at[i].y, width, height));
-            block->hide();
             blocks_[std::size_t(kind)][i] = block;
         }
     };
@@ -139,6 +140,7 @@ void frmcomponi::buildBoard()
     blocks(BlockKind::Units, "shpu", unitSlots, 135, 135, ui::colour::black);
 
     const QFont caption = ui::font(ui::msSansSerif, 12, true);
+    std::array<QWidget *, 4> buttons{};
     for (std::size_t k = 0; k < std::size(kinds); ++k) {
         auto *button = new ui::PushButton(this, QString::fromUtf8(kinds[k].caption));
         button->setObjectName(QLatin1String(kinds[k].button));
@@ -146,6 +148,7 @@ void frmcomponi::buildBoard()
         button->setFont(caption);
         button->setAccessibleName(button->text());
         ui::wireButton(button, this, BlockKind(k), &frmcomponi::cmdblocco_Click, &frmcomponi::cmdblocco_MouseDown);
+        buttons[k] = button;
     }
 
     auto *Label1 = new ui::Label(this, QStringLiteral("Clic sinistro per aggiungere, clic destro per togliere"),
@@ -160,34 +163,28 @@ void frmcomponi::buildBoard()
     lblr->setBackColour(back);
     lblr->setFont(ui::font(ui::comicSans, 15.75));
     lblr->hide();
+    return buttons;
 }
 
 void frmcomponi::cmdblocco_Click(BlockKind kind)
 {
-    if (const auto slot = round_.board().add(kind))
-        blocks_[std::size_t(kind)][*slot - 1]->show();
-    showBuiltValue();
+    if (round_.board().add(kind))
+        showBoard();
 }
 
 void frmcomponi::cmdblocco_MouseDown(BlockKind kind, int button, int, QPointF)
 {
     // Only the right button alone takes a block away; a left press leaves the adding
     // to the click that follows it.
-    if (button == ui::mouseRight) {
-        if (const auto slot = round_.board().remove(kind))
-            blocks_[std::size_t(kind)][*slot - 1]->hide();
-    }
-    showBuiltValue();
+    if (button == ui::mouseRight && round_.board().remove(kind))
+        showBoard();
 }
 
 void frmcomponi::cmdconferma_Click()
 {
     feedback_->show(round_.confirm(), round_.score());
-    lblnum->setText(QString::fromStdString(round_.target().text()));
-    for (const auto &kind : blocks_) {
-        for (QWidget *block : kind)
-            block->hide();
-    }
+    showTarget();
+    showBoard();
 }
 
 void frmcomponi::cmdfine_Click()
@@ -195,7 +192,17 @@ void frmcomponi::cmdfine_Click()
     ui::backToStart(this);
 }
 
-void frmcomponi::showBuiltValue()
+void frmcomponi::showBoard()
 {
-    lblr->setText(QString::number(round_.board().value()));
+    const BlockBoard &board = round_.board();
+    for (std::size_t kind = 0; kind < blocks_.size(); ++kind) {
+        for (int slot = 1; slot <= BlockBoard::slots; ++slot)
+            blocks_[kind][slot - 1]->setVisible(slot <= board.count(BlockKind(kind)));
+    }
+    lblr->setText(QString::number(board.value()));
+}
+
+void frmcomponi::showTarget()
+{
+    lblnum->setText(QString::fromStdString(round_.target().text()));
 }

@@ -29,8 +29,11 @@ private:
     void cmdconferma_Click();
     void cmdfine_Click();
 
-    void buildBoard();
-    void showBuiltValue();
+    // The frame lines, the blocks and the block buttons, which it gives by kind.
+    std::array<QWidget *, 4> buildBoard();
+    // Every block and the built value, from the board.
+    void showBoard();
+    void showTarget();
 
     // Slot k (1 to 9) of a kind is blocks_[kind][k - 1]: shpu, shpda, shph and imgk of the layout.
     std::array<std::array<QWidget *, BlockBoard::slots>, 4> blocks_{};

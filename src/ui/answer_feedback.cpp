@@ -8,12 +8,15 @@
 
 namespace ui {
 
-AnswerFeedback::AnswerFeedback(Label *message, ScorePanel *panel, const QString &timerName)
+AnswerFeedback::AnswerFeedback(Label *message, ScorePanel *panel, const QString &timerName, Beep beep)
     : QObject(message->parentWidget())
     , message_(message)
     , panel_(panel)
     , timer_(new QTimer(this))
+    , beep_(beep)
+    , bell_(&ui::beep)
 {
+    setObjectName(QStringLiteral("feedback"));
     timer_->setObjectName(timerName);
     timer_->setInterval(intervalMs);
     connect(timer_, &QTimer::timeout, this, &AnswerFeedback::time_Timer);
@@ -21,14 +24,14 @@ AnswerFeedback::AnswerFeedback(Label *message, ScorePanel *panel, const QString 
 
 void AnswerFeedback::show(Verdict verdict, const Score &score)
 {
-    if (verdict == Verdict::Right) {
-        message_->setText(QStringLiteral("Giusto, complimenti!"));
-    } else {
-        message_->setText(QStringLiteral("Attento... Riprova!"));
-        beep();
-    }
+    const bool wrong = verdict == Verdict::Wrong;
+    message_->setText(wrong ? QStringLiteral("Attento... Riprova!") : QStringLiteral("Giusto, complimenti!"));
+    if (wrong && beep_ == Beep::BeforeCounts)
+        bell_();
     panel_->setRight(score.rightCount());
     panel_->setWrong(score.wrongCount());
+    if (wrong && beep_ == Beep::AfterCounts)
+        bell_();
     timer_->start();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QTimer;
 
 namespace ui {
@@ -19,10 +21,17 @@ class AnswerFeedback : public QObject {
 public:
     static constexpr int intervalMs = 3000;
 
+    // Whether a wrong answer's beep sounds before the counts are written or after:
+    // each drill has its own order.
+    enum class Beep { BeforeCounts, AfterCounts };
+
     // The timer is named as the drill's layout names it.
-    AnswerFeedback(Label *message, ScorePanel *panel, const QString &timerName);
+    AnswerFeedback(Label *message, ScorePanel *panel, const QString &timerName, Beep beep);
 
     void show(Verdict verdict, const Score &score);
+
+    // What sounds the beep: the system's, unless a listener is put in its place.
+    void setBell(std::function<void()> bell) { bell_ = std::move(bell); }
 
 private:
     void time_Timer();
@@ -30,6 +39,8 @@ private:
     Label *message_;
     ScorePanel *panel_;
     QTimer *timer_;
+    Beep beep_;
+    std::function<void()> bell_;
 };
 
 } // namespace ui

@@ -2,7 +2,6 @@
 
 #include "ui/command_keys.h"
 #include "ui/pictures.h"
-#include "ui/registry.h"
 #include "ui/twips.h"
 #include "ui/x11.h"
 
@@ -72,12 +71,6 @@ Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips,
         setPalette(pal);
         setAutoFillBackground(true);
     }
-    Registry::instance().add(this);
-}
-
-Form::~Form()
-{
-    Registry::instance().remove(this);
 }
 
 void Form::centre(CentreOrder order)

@@ -28,7 +28,6 @@ public:
 
     Form(const QString &caption, int clientWidthTwips, int clientHeightTwips,
          const QColor &background, Border border = Border::FixedSingle);
-    ~Form() override;
 
     void centre(CentreOrder order);
 

@@ -1,5 +1,7 @@
 #include "ui/registry.h"
 
+#include "ui/form.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -12,45 +14,44 @@ Registry &Registry::instance()
     return registry;
 }
 
-void Registry::add(Form *form)
-{
-    forms_.emplace_back(form);
-}
-
-void Registry::remove(Form *form)
-{
-    std::erase_if(forms_, [form](const QPointer<Form> &f) { return f.isNull() || f == form; });
-    if (ending_) {
-        ending_ = !forms_.empty();
-        return;
-    }
-    const bool anyShown = std::any_of(forms_.begin(), forms_.end(), [](const QPointer<Form> &f) {
-        return f && f->isVisible();
-    });
-    if (!anyShown)
-        finish();
-}
-
 std::vector<Form *> Registry::forms() const
 {
     std::vector<Form *> alive;
-    for (const QPointer<Form> &f : forms_) {
-        if (f)
-            alive.push_back(f.data());
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<Form *>(window))
+            alive.push_back(form);
     }
     return alive;
+}
+
+void Registry::watch(QWidget *window)
+{
+    connect(window, &QObject::destroyed, this, &Registry::windowGone);
+}
+
+void Registry::windowGone()
+{
+    // The window that went is no longer among the application's windows.
+    const std::vector<Form *> left = forms();
+    if (ending_) {
+        ending_ = !left.empty();
+        return;
+    }
+    if (std::none_of(left.begin(), left.end(), [](const Form *f) { return f->isVisible(); }))
+        finish();
 }
 
 void Registry::endProgram()
 {
     ending_ = true;
-    for (Form *form : forms()) {
+    const std::vector<Form *> windows = forms();
+    for (Form *form : windows) {
         form->hide();
         form->deleteLater();
     }
     // Stays set until the last discarded window is gone, so that none of them
     // ends the program a second time.
-    ending_ = !forms_.empty();
+    ending_ = !windows.empty();
     finish();
 }
 
@@ -59,7 +60,6 @@ void Registry::destroyAll()
     ending_ = true;
     for (Form *form : forms())
         delete form;
-    forms_.clear();
     ending_ = false;
 }
 
@@ -75,15 +75,15 @@ void endProgram()
 }
 
 namespace {
-std::function<Form *()> showStart;
+std::function<QWidget *()> showStart;
 }
 
-void setStartWindow(std::function<Form *()> show)
+void setStartWindow(std::function<QWidget *()> show)
 {
     showStart = std::move(show);
 }
 
-void backToStart(Form *from)
+void backToStart(QWidget *from)
 {
     if (showStart)
         showStart();

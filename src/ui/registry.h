@@ -1,37 +1,39 @@
 #pragma once
 
-#include "ui/form.h"
-
+#include <QApplication>
 #include <QObject>
-#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 #include <vector>
 
 namespace ui {
 
-// Every open window, at most one of each class. The program ends when the last
-// window has gone, or at once through endProgram().
+class Form;
+
+// Every open window, at most one of each class, found among the application's
+// windows. The program ends when the last window it showed has gone, or at once
+// through endProgram().
 class Registry : public QObject {
     Q_OBJECT
 public:
     static Registry &instance();
 
-    void add(Form *form);
-    void remove(Form *form);
-
     template <class W>
     W *find() const
     {
         // The exact class: a window derived from another is a window of its own.
-        for (const QPointer<Form> &form : forms_) {
-            if (form && form->metaObject() == &W::staticMetaObject)
-                return static_cast<W *>(form.data());
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->metaObject() == &W::staticMetaObject)
+                return static_cast<W *>(window);
         }
         return nullptr;
     }
 
     std::vector<Form *> forms() const;
+
+    // From now on the program ends when this window goes and no other is shown.
+    void watch(QWidget *window);
 
     // Hides and discards every window without a close event, and leaves the event loop.
     void endProgram();
@@ -42,9 +44,9 @@ Q_SIGNALS:
     void programEnded();
 
 private:
+    void windowGone();
     void finish();
 
-    std::vector<QPointer<Form>> forms_;
     bool ending_ = false;
 };
 
@@ -54,8 +56,10 @@ template <class W>
 W *show()
 {
     W *window = Registry::instance().find<W>();
-    if (!window)
+    if (!window) {
         window = new W;
+        Registry::instance().watch(window);
+    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -65,7 +69,7 @@ W *show()
 // The program's one way of moving on: show the other window, then close this one,
 // so that at no moment is no window open.
 template <class W>
-W *switchTo(Form *from)
+W *switchTo(QWidget *from)
 {
     W *shown = show<W>();
     from->close();
@@ -76,9 +80,9 @@ void endProgram();
 
 // The window every activity goes back to. The activities reach it through this layer
 // rather than by name, so that they never depend on the start window above them.
-void setStartWindow(std::function<Form *()> show);
+void setStartWindow(std::function<QWidget *()> show);
 
 // "Fine" in an activity: show the start window, then close this one.
-void backToStart(Form *from);
+void backToStart(QWidget *from);
 
 } // namespace ui

@@ -11,6 +11,8 @@ class QWidget;
 // not tell it. Off X11 (offscreen tests, other platforms) each answers "unknown".
 namespace ui::x11 {
 
+#ifdef NUMERANDIA_X11
+
 // The frame the window manager will put round a window that is not mapped yet, as it
 // answers a request for it; nothing where no manager answers such requests. Creates
 // the window's native window.
@@ -24,5 +26,13 @@ std::optional<std::bitset<256>> keysDown();
 // of our windows while another has the focus is dropped instead, so that an Esc meant
 // for a small window never acts on the start window. Call once the application exists.
 void dropMisaddressedKeys();
+
+#else // built without X11: every answer is "unknown"
+
+inline std::optional<QMargins> frameExtentsBeforeMap(QWidget *) { return std::nullopt; }
+inline std::optional<std::bitset<256>> keysDown() { return std::nullopt; }
+inline void dropMisaddressedKeys() {}
+
+#endif
 
 } // namespace ui::x11

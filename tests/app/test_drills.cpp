@@ -1,4 +1,5 @@
 #include "support/windows.h"
+#include "ui/answer_feedback.h"
 #include "ui/shape.h"
 #include "ui/sound.h"
 
@@ -30,22 +31,15 @@ QString shown(QWidget *w, long long beepsBefore)
         .arg(ui::beepCount() - beepsBefore);
 }
 
-// After some presses: the beads or blocks in sight by name, "=" and the value the
-// window keeps for them, "|", the target, the right and wrong counts, the message,
-// and a "beep" for each beep since the count given.
-QString afterPresses(QWidget *w, const char *valueAndTarget, long long beepsBefore)
+// The beads or blocks in sight, by name.
+QStringList piecesInSight(QWidget *w)
 {
     QStringList seen;
     for (const QWidget *piece : w->findChildren<QWidget *>())
         if (piece->isVisible() && (qobject_cast<const ui::Shape *>(piece) || piece->objectName().startsWith("imgk"))
             && piece->objectName() != "Shape2")
             seen << piece->objectName();
-    const QStringList labels = QString::fromLatin1(valueAndTarget).split(u' ');
-    seen << "=" << textOf(control(w, labels[0])) << "|" << textOf(control(w, labels[1]));
-    for (const char *name : {"lbles", "lbler", "lblmess"})
-        seen << textOf(control(w, QLatin1String(name)));
-    seen << QStringLiteral("beep").repeated(ui::beepCount() - beepsBefore);
-    return seen.join(u' ').simplified();
+    return seen;
 }
 
 } // namespace
@@ -68,27 +62,81 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void cleanup() { closeAll(); }
 
-    // "state": the beads in sight by name, bottom first; "=" and the value the window
-    // keeps for them; "|", the target, the right and wrong counts, the message and a
-    // "beep" for each beep since the window opened.
-    void abacusPresses_data()
+    // Presses on the abacus (first target 5,48, then 37) or the blocks (1.234, then
+    // 5.678), and what follows: the beads or blocks in sight, the value the window keeps
+    // for them, the target, the counts, the message and the beeps.
+    void presses_data()
     {
+        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("state");
-        QTest::newRow("a right press takes the top bead") << "cmdu L3 cmdu R" << "u1 u2 = 2 | 5,48 0 0";
-        QTest::newRow("Delete takes it too") << "cmdd L2 cmdd D" << "d1 = 0,1 | 5,48 0 0";
-        QTest::newRow("right with the left held") << "cmdu L2 cmdu C" << "u1 u2 u3 = 3 | 5,48 0 0";
-        QTest::newRow("right answer") << "cmdu L6 cmdu R cmdd L4 cmdc L8 cmdconferma" << "= 0 | 37 1 0 Giusto, complimenti!";
-        QTest::newRow("wrong answer") << "cmdu L5 cmdd L4 cmdc L8 cmdm cmdconferma" << "= 0 | 5,48 0 1 Attento... Riprova! beep";
-        QTest::newRow("empty board") << "cmdconferma" << "= 0 | 5,48 0 1 Attento... Riprova! beep";
+        QTest::addColumn<QStringList>("inSight");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("rightWrong");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("beeps");
+        const auto row = [](const char *name, const char *window, const char *script, const QStringList &inSight,
+                            const char *value, const char *target, const char *rightWrong, const char *message,
+                            int beeps) {
+            QTest::newRow(name) << window << script << inSight << value << target << rightWrong << message << beeps;
+        };
+        const char *right = "Giusto, complimenti!";
+        const char *wrong = "Attento... Riprova!";
+        row("a right press takes the top bead", "frmabaco", "cmdu L3 cmdu R", {"u1", "u2"}, "2", "5,48", "0:0", "", 0);
+        row("Delete takes it too", "frmabaco", "cmdd L2 cmdd D", {"d1"}, "0,1", "5,48", "0:0", "", 0);
+        row("Delete held takes one", "frmabaco", "cmdd L3 cmdd H", {"d1", "d2"}, "0,2", "5,48", "0:0", "", 0);
+        row("right with the left held", "frmabaco", "cmdu L2 cmdu C", {"u1", "u2", "u3"}, "3", "5,48", "0:0", "", 0);
+        row("abacus, right answer", "frmabaco", "cmdu L6 cmdu R cmdd L4 cmdc L8 cmdconferma", {}, "0", "37", "1:0", right, 0);
+        row("abacus, wrong answer", "frmabaco", "cmdu L5 cmdd L4 cmdc L8 cmdm cmdconferma", {}, "0", "5,48", "0:1", wrong, 1);
+        row("abacus, empty board", "frmabaco", "cmdconferma", {}, "0", "5,48", "0:1", wrong, 1);
+        row("left, left, right on Decine; middle on Centinaia", "frmcomponi", "cmddieci L2 cmddieci R cmdcento cmdcento M",
+            {"shph(1)", "shpda(1)"}, "110", "1.234", "0:0", "", 0);
+        row("blocks, right with the left held", "frmcomponi", "cmdmille cmdmille C", {"imgk(1)", "imgk(2)"}, "2000", "1.234", "0:0", "", 0);
+        row("Delete takes a block away", "frmcomponi", "cmduno L2 cmduno D", {"shpu(1)"}, "1", "1.234", "0:0", "", 0);
+        row("blocks, empty board", "frmcomponi", "cmdconferma", {}, "0", "1.234", "0:1", wrong, 1);
+        row("blocks, right answer", "frmcomponi", "cmdmille cmdcento L2 cmddieci L3 cmduno L4 cmdconferma", {}, "0", "5.678", "1:0", right, 0);
+        row("blocks, wrong answer", "frmcomponi", "cmdmille cmdcento L2 cmddieci L3 cmduno L3 cmdconferma", {}, "0", "1.234", "0:1", wrong, 1);
+        // The wrong answer leaves nothing behind to add to the right one.
+        row("blocks, right after wrong", "frmcomponi", "cmdmille L2 cmdconferma cmdmille cmdcento L2 cmddieci L3 cmduno L4 cmdconferma",
+            {}, "0", "5.678", "1:1", right, 1);
     }
-    void abacusPresses()
+    void presses()
     {
+        QFETCH(QString, window);
         QFETCH(QString, script);
-        ui::Form *w = openAbacus();
+        const bool abacus = window == "frmabaco";
+        ui::Form *w = abacus ? openAbacus() : openBlocks();
         const long long beeps = ui::beepCount();
         play(w, script);
-        QTEST(afterPresses(w, "lblnum lbln", beeps), "state");
+        const auto text = [w](const char *name) { return textOf(control(w, QLatin1String(name))); };
+        QTEST(piecesInSight(w), "inSight");
+        QTEST(text(abacus ? "lblnum" : "lblr"), "value");
+        QTEST(text(abacus ? "lbln" : "lblnum"), "target");
+        QTEST(text("lbles") + ':' + text("lbler"), "rightWrong");
+        QTEST(text("lblmess"), "message");
+        QTEST(int(ui::beepCount() - beeps), "beeps");
+    }
+
+    // A wrong answer's beep sounds after the message, and before the wrong count is
+    // written on the abacus and the grid, after it on the blocks.
+    void beepOrder_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("atTheBeep"); // the message and the wrong count
+        QTest::newRow("abacus") << "frmabaco" << "Attento... Riprova! 0";
+        QTest::newRow("fractions") << "frmcolora" << "Attento... Riprova! 0";
+        QTest::newRow("blocks") << "frmcomponi" << "Attento... Riprova! 1";
+    }
+    void beepOrder()
+    {
+        QFETCH(QString, window);
+        ui::Form *w = open(window, {0.1f, 0.5f, 0.5f, 0.5f});
+        QStringList heard;
+        control<ui::AnswerFeedback>(w, QStringLiteral("feedback"))->setBell([&] {
+            heard << textOf(control(w, QStringLiteral("lblmess"))) + ' ' + textOf(control(w, QStringLiteral("lbler")));
+        });
+        play(w, "cmdconferma");
+        QTEST(heard.join('|'), "atTheBeep");
     }
 
     // Each rod's first bead in its colour, nine beads a rod 360 twips apart, and the
@@ -165,35 +213,6 @@ private Q_SLOTS:
         QTest::keyClick(w, Qt::Key_Escape);
         QTRY_VERIFY(w.isNull());
         QVERIFY(ui::Registry::instance().find<frmistruzioni>()->isVisible());
-    }
-
-    // "state": the blocks in sight by name; "=" and the value the window keeps for them,
-    // which "Conferma" leaves as it was; "|", the target, the right and wrong counts, the
-    // message and a "beep" for each beep since the window opened.
-    void blockPresses_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("state");
-        QTest::newRow("left, left, right on Decine; middle on Centinaia")
-            << "cmddieci L2 cmddieci R cmdcento cmdcento M" << "shph(1) shpda(1) = 110 | 1.234 0 0";
-        QTest::newRow("right with the left held") << "cmdmille cmdmille C" << "imgk(1) imgk(2) = 2000 | 1.234 0 0";
-        QTest::newRow("Delete takes a block away") << "cmduno L2 cmduno D" << "shpu(1) = 1 | 1.234 0 0";
-        QTest::newRow("empty board") << "cmdconferma" << "= | 1.234 0 1 Attento... Riprova! beep";
-        QTest::newRow("right answer")
-            << "cmdmille cmdcento L2 cmddieci L3 cmduno L4 cmdconferma" << "= 1234 | 5.678 1 0 Giusto, complimenti!";
-        QTest::newRow("wrong answer")
-            << "cmdmille cmdcento L2 cmddieci L3 cmduno L3 cmdconferma" << "= 1233 | 1.234 0 1 Attento... Riprova! beep";
-        // The wrong answer leaves nothing behind to add to the right one.
-        QTest::newRow("right after wrong") << "cmdmille L2 cmdconferma cmdmille cmdcento L2 cmddieci L3 cmduno L4 cmdconferma"
-                                           << "= 1234 | 5.678 1 1 Giusto, complimenti! beep";
-    }
-    void blockPresses()
-    {
-        QFETCH(QString, script);
-        ui::Form *w = openBlocks();
-        const long long beeps = ui::beepCount();
-        play(w, script);
-        QTEST(afterPresses(w, "lblr lblnum", beeps), "state");
     }
 
     // Blocks in their colours where the layout puts them, each over the one before; the

@@ -62,12 +62,17 @@ inline QString textOf(const QWidget *c)
 }
 
 // A whole press of a mouse button: L left, R right, M middle, C right with the left
-// held; or D, the Delete key on the focused control.
+// held; or D, the Delete key on the focused control; H, Delete held until it repeats.
 inline void press(QWidget *c, char how)
 {
-    if (how == 'D') {
+    if (how == 'D' || how == 'H') {
         c->setFocus();
-        QTest::keyClick(c, Qt::Key_Delete);
+        QTest::keyPress(c, Qt::Key_Delete);
+        for (int repeat = how == 'H' ? 3 : 0; repeat > 0; --repeat) {
+            QKeyEvent again(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(c, &again);
+        }
+        QTest::keyRelease(c, Qt::Key_Delete);
         return;
     }
     if (how == 'C')
