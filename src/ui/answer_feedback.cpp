@@ -2,6 +2,7 @@
 
 #include "ui/label.h"
 #include "ui/score_panel.h"
+#include "ui/screen_reader.h"
 #include "ui/sound.h"
 
 #include <QTimer>
@@ -17,6 +18,7 @@ AnswerFeedback::AnswerFeedback(Label *message, ScorePanel *panel, const QString 
     , bell_(&ui::beep)
 {
     setObjectName(QStringLiteral("feedback"));
+    ui::makeNotification(message);
     timer_->setObjectName(timerName);
     timer_->setInterval(intervalMs);
     connect(timer_, &QTimer::timeout, this, &AnswerFeedback::time_Timer);
@@ -25,7 +27,7 @@ AnswerFeedback::AnswerFeedback(Label *message, ScorePanel *panel, const QString 
 void AnswerFeedback::show(Verdict verdict, const Score &score)
 {
     const bool wrong = verdict == Verdict::Wrong;
-    message_->setText(wrong ? QStringLiteral("Attento... Riprova!") : QStringLiteral("Giusto, complimenti!"));
+    ui::say(message_, wrong ? QStringLiteral("Attento... Riprova!") : QStringLiteral("Giusto, complimenti!"));
     if (wrong && beep_ == Beep::BeforeCounts)
         bell_();
     panel_->setRight(score.rightCount());
@@ -37,7 +39,7 @@ void AnswerFeedback::show(Verdict verdict, const Score &score)
 
 void AnswerFeedback::time_Timer()
 {
-    message_->clear();
+    ui::unsay(message_);
 }
 
 } // namespace ui
