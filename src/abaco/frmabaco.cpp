@@ -9,6 +9,7 @@
 #include "ui/picture_button.h"
 #include "ui/registry.h"
 #include "ui/score_panel.h"
+#include "ui/screen_reader.h"
 #include "ui/shape.h"
 #include "ui/twips.h"
 
@@ -101,6 +102,7 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
         ui::wireButton(button, this, Rod(r), &frmabaco::cmdasta_Click, &frmabaco::cmdasta_MouseDown);
         setTabOrder(previous, button);
         previous = button;
+        cmdasta_[r] = button;
     }
     cmdfine->setFocus();
 
@@ -161,6 +163,8 @@ void frmabaco::showBoard()
     for (int r = 0; r < AbacusBoard::rodCount; ++r) {
         for (int k = 1; k <= AbacusBoard::beadsPerRod; ++k)
             beads_[r][k - 1]->setVisible(k <= board.count(Rod(r)));
+        ui::describe(cmdasta_[r],
+                     ui::howMany(board.count(Rod(r)), QStringLiteral("pallina"), QStringLiteral("palline")));
     }
     lblnum->setText(QString::fromStdString(board.text()));
 }

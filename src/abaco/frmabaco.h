@@ -37,6 +37,7 @@ private:
 
     // Bead k (1 at the bottom) of a rod is beads_[rod][k - 1]: h1 … m9 of the layout.
     std::array<std::array<ui::Shape *, AbacusBoard::beadsPerRod>, AbacusBoard::rodCount> beads_{};
+    std::array<QWidget *, AbacusBoard::rodCount> cmdasta_{}; // cmdh … cmdm by rod
     ui::Label *lbln;
     ui::Label *lblnum;
     ui::AnswerFeedback *feedback_;

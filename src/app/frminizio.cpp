@@ -10,6 +10,7 @@
 #include "ui/picture_box.h"
 #include "ui/picture_button.h"
 #include "ui/registry.h"
+#include "ui/screen_reader.h"
 #include "ui/twips.h"
 
 frminizio::frminizio()
@@ -52,6 +53,7 @@ frminizio::frminizio()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(ui::rect(1320, 2640, 1695, 1455));
     Picture1->setFocusPolicy(Qt::TabFocus);
+    ui::nameGraphic(Picture1, QStringLiteral("Una freccia blu sorridente"));
 
     auto *Image1 = new ui::PictureBox(this, QStringLiteral(":/signature.svg"), QSize(82, 11));
     Image1->setObjectName(QStringLiteral("Image1"));

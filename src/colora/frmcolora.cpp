@@ -10,6 +10,7 @@
 #include "ui/picture_button.h"
 #include "ui/registry.h"
 #include "ui/score_panel.h"
+#include "ui/screen_reader.h"
 #include "ui/twips.h"
 
 namespace {
@@ -157,6 +158,8 @@ std::vector<QWidget *> frmcolora::buildGrid()
         ui::wireButton(column, this, n, &frmcolora::cmdv_Click, &frmcolora::cmdv_MouseDown);
         rows.push_back(row);
         columns.push_back(column);
+        cmdo[n - 1] = row;
+        cmdv[n - 1] = column;
     }
     rows.insert(rows.end(), columns.begin(), columns.end());
     return rows;
@@ -218,8 +221,23 @@ void frmcolora::cmdfine_Click()
 void frmcolora::showBoard()
 {
     const FractionGrid &grid = round_.grid();
-    for (int k = 1; k <= FractionGrid::cellCount; ++k)
+    for (int k = 1; k <= FractionGrid::cellCount; ++k) {
         lbl[k - 1]->setBackColour(grid.coloured(k) ? colouredCell : freeCell);
+        ui::setChecked(lbl[k - 1], grid.coloured(k));
+    }
+    // What a screen reader says of each line's button: how many of its cells are coloured.
+    for (int n = 1; n <= side; ++n) {
+        int inRow = 0;
+        int inColumn = 0;
+        for (int i = 1; i <= side; ++i) {
+            inRow += grid.coloured(side * (n - 1) + i) ? 1 : 0;
+            inColumn += grid.coloured(n + side * (i - 1)) ? 1 : 0;
+        }
+        const QString one = QStringLiteral("casella colorata");
+        const QString many = QStringLiteral("caselle colorate");
+        ui::describe(cmdo[n - 1], ui::howMany(inRow, one, many));
+        ui::describe(cmdv[n - 1], ui::howMany(inColumn, one, many));
+    }
     lblcount->setText(QString::number(grid.count()));
 }
 

@@ -43,6 +43,8 @@ private:
     void showTarget();
 
     std::array<ui::Label *, FractionGrid::cellCount> lbl{}; // cell k is lbl[k - 1]
+    std::array<QWidget *, side> cmdo{}; // row n's button is cmdo[n - 1]
+    std::array<QWidget *, side> cmdv{}; // column n's button is cmdv[n - 1]
     ui::Label *lblnum;
     ui::Label *lblden;
     ui::Label *lblcount;

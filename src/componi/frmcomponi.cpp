@@ -10,6 +10,7 @@
 #include "ui/picture_button.h"
 #include "ui/registry.h"
 #include "ui/score_panel.h"
+#include "ui/screen_reader.h"
 #include "ui/shape.h"
 #include "ui/twips.h"
 
@@ -47,13 +48,15 @@ struct KindLook {
     const char *caption;
     int left;
     int top;
+    const char *one; // a block of the kind, as a screen reader counts them
+    const char *many;
 };
 // In the order of BlockKind.
 const KindLook kinds[] = {
-    {"cmduno", "Unità", 7440, 1800},
-    {"cmddieci", "Decine", 5880, 1800},
-    {"cmdcento", "Centinaia", 7440, 1080},
-    {"cmdmille", "Migliaia", 5880, 1080},
+    {"cmduno", "Unità", 7440, 1800, "cubetto", "cubetti"},
+    {"cmddieci", "Decine", 5880, 1800, "barretta", "barrette"},
+    {"cmdcento", "Centinaia", 7440, 1080, "quadrato", "quadrati"},
+    {"cmdmille", "Migliaia", 5880, 1080, "cubo", "cubi"},
 };
 
 } // namespace
@@ -66,7 +69,7 @@ frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
     setObjectName(QStringLiteral("frmcomponi"));
     centre(ui::CentreOrder::TopFirst);
 
-    const std::array<QWidget *, 4> blockButtons = buildBoard();
+    cmdblocco_ = buildBoard();
 
     lblnum = new ui::Label(this, QString(), ui::rect(6600, 240, 1455, 495), Qt::AlignHCenter);
     lblnum->setObjectName(QStringLiteral("lblnum"));
@@ -93,7 +96,7 @@ frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
     setCancelButton(cmdfine);
 
     // Migliaia, Centinaia, Decine, Unità, then Fine before Conferma.
-    const auto button = [&](BlockKind kind) { return blockButtons[std::size_t(kind)]; };
+    const auto button = [&](BlockKind kind) { return cmdblocco_[std::size_t(kind)]; };
     QWidget *previous = button(BlockKind::Thousands);
     for (QWidget *next : {button(BlockKind::Hundreds), button(BlockKind::Tens), button(BlockKind::Units),
                           static_cast<QWidget *>(cmdfine), static_cast<QWidget *>(cmdconferma)}) {
@@ -198,6 +201,8 @@ void frmcomponi::showBoard()
     for (std::size_t kind = 0; kind < blocks_.size(); ++kind) {
         for (int slot = 1; slot <= BlockBoard::slots; ++slot)
             blocks_[kind][slot - 1]->setVisible(slot <= board.count(BlockKind(kind)));
+        ui::describe(cmdblocco_[kind], ui::howMany(board.count(BlockKind(kind)), QString::fromUtf8(kinds[kind].one),
+                                                   QString::fromUtf8(kinds[kind].many)));
     }
     lblr->setText(QString::number(board.value()));
 }

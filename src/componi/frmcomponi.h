@@ -37,6 +37,7 @@ private:
 
     // Slot k (1 to 9) of a kind is blocks_[kind][k - 1]: shpu, shpda, shph and imgk of the layout.
     std::array<std::array<QWidget *, BlockBoard::slots>, 4> blocks_{};
+    std::array<QWidget *, 4> cmdblocco_{}; // cmduno … cmdmille by kind
     ui::Label *lblr;
     ui::Label *lblnum;
     ui::AnswerFeedback *feedback_;

@@ -6,6 +6,7 @@
 #include "ui/label.h"
 #include "ui/picture_button.h"
 #include "ui/registry.h"
+#include "ui/screen_reader.h"
 #include "ui/twips.h"
 
 #include <QLineEdit>
@@ -23,6 +24,22 @@ void paint(QWidget *box, const QColor &text, const QColor &base)
     pal.setColor(QPalette::Text, text);
     pal.setColor(QPalette::Base, base);
     box->setPalette(pal);
+}
+
+// The start of the list as a sentence, read after the verdict by a screen reader:
+// the first few divisors, as one says them.
+QString spokenList(const QString &list)
+{
+    constexpr int said = 10;
+    QStringList divisors = list.split(QStringLiteral(" - "), Qt::SkipEmptyParts);
+    if (divisors.isEmpty())
+        return {};
+    const QString start = QStringLiteral("È divisibile per ");
+    if (divisors.size() > said)
+        return start + divisors.mid(0, said).join(QStringLiteral(", ")) + QStringLiteral(" e altri.");
+    const QString last = divisors.takeLast();
+    return start + (divisors.isEmpty() ? last : divisors.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last)
+        + u'.';
 }
 
 } // namespace
@@ -71,7 +88,7 @@ frmprimi::frmprimi()
 
     lbl = label("lbl", QString(), ui::rect(360, 1800, 4215, 285), Qt::AlignLeft, paleCyan);
     lbl->setSingleBorder();
-    lbl->hide();
+    ui::makeNotification(lbl);
 
     lbldiv2 = label("lbldiv2", QStringLiteral("È divisibile per i seguenti numeri:"),
                     ui::rect(360, 2280, 4215, 255), Qt::AlignLeft, ui::colour::lightGreen);
@@ -105,10 +122,10 @@ void frmprimi::cmd_Click()
     const PrimeAnswer answer =
         checkPrime(txt->text().toStdString(), QLocale().groupSeparator().toStdString());
     if (answer.accepted) {
-        lbl->setText(QString::fromStdString(answer.verdict));
-        lbl->show();
+        const QString list = QString::fromStdString(answer.list);
+        ui::say(lbl, QString::fromStdString(answer.verdict), answer.showList ? spokenList(list) : QString());
         if (answer.showList) {
-            txtdiv->setPlainText(QString::fromStdString(answer.list));
+            txtdiv->setPlainText(list);
             txtdiv->show();
             lbldiv2->show();
         } else {
