@@ -9,6 +9,10 @@ if [ "${1:-}" = "--tests" ]; then
     packages="$packages xvfb xdotool x11-utils imagemagick libbenchmark-dev \
 clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev faketime locales"
 fi
+if [ "${1:-}" = "--tests" ]; then
+    # A screen reader's view: a private D-Bus session with its AT-SPI bus, and Orca.
+    packages="$packages dbus at-spi2-core python3-pyatspi orca"
+fi
 
 missing=""
 for package in $packages; do
