@@ -2,7 +2,7 @@
 # What the screen reader Orca says to a pupil who plays with the keyboard alone: one
 # round of the abacus (a "Conferma" too soon, then the target, read with Orca's flat
 # review, set bead by bead) and two numbers in the prime checker. Everything runs on
-# a private desktop of its own (Xvfb, openbox, a D-Bus session with its AT-SPI bus),
+# a private desktop of its own (Xvfb, openbox, a private D-Bus with its AT-SPI bus),
 # in Italian, with real keys (XTEST); every line that Orca's debug log records as
 # spoken is printed. Fails when a step does not bring the words it should.
 #
@@ -37,7 +37,11 @@ e2e_start_wm
 E2E_PIDS+=($!)
 e2e_until eval 'dbus-send --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
     string:org.a11y.Bus | grep -q true' || e2e_fail "no AT-SPI bus"
-env "${italian[@]}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$E2E_APP" >"$E2E_TMP/app.log" 2>&1 &
+# The desktop's accessibility switch, which Orca turns on and a desktop keeps: a
+# program started after it offers itself to the screen reader.
+dbus-send --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null || e2e_fail "no accessibility switch"
+env "${italian[@]}" QT_QPA_PLATFORM=xcb "$E2E_APP" >"$E2E_TMP/app.log" 2>&1 &
 E2E_APP_PID=$!
 e2e_wait_window Numerandia >/dev/null || e2e_fail "no start window"
 

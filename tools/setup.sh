@@ -10,7 +10,7 @@ if [ "${1:-}" = "--tests" ]; then
 clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev faketime locales"
 fi
 if [ "${1:-}" = "--tests" ]; then
-    # A screen reader's view: a private D-Bus session with its AT-SPI bus, and Orca.
+    # A screen reader's view: a private D-Bus with its AT-SPI bus, and Orca.
     packages="$packages dbus at-spi2-core python3-pyatspi orca"
 fi
 

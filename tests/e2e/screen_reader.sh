@@ -1,5 +1,5 @@
 #!/bin/bash
-# A pupil with a screen reader: the program on a private D-Bus session with its own
+# A pupil with a screen reader: the program on a private D-Bus, with its own
 # AT-SPI bus, played with real keys and read through AT-SPI (screen_reader.py).
 [ -n "${E2E_OWN_BUS:-}" ] || E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 . "$(dirname "$0")/lib.sh"
