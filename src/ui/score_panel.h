@@ -27,6 +27,8 @@ protected:
 
 private:
     void showCount(Label *counter, std::int64_t count);
+    // The etched frame, whose top edge runs through the middle of the caption.
+    QRect frame() const;
 
     QFont countFont_;
     Label *lbles_;

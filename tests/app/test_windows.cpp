@@ -181,12 +181,12 @@ private Q_SLOTS:
         }
     }
 
-    // The counters keep every digit inside their 300 twips: up to two digits in the
-    // panel's size, longer counts smaller.
+    // The counters keep every digit inside the frame: up to three digits in the panel's
+    // size, longer counts smaller.
     void scoreShowsEveryDigit_data()
     {
         QTest::addColumn<int>("count");
-        for (int count : {7, 100, 12345, 99999})
+        for (int count : {7, 100, 999, 1000, 12345, 99999})
             QTest::addRow("%d", count) << count;
     }
     void scoreShowsEveryDigit()
@@ -200,11 +200,12 @@ private Q_SLOTS:
         for (const char *name : {"lbles", "lbler"}) {
             const auto *counter = panel->findChild<QLabel *>(QLatin1String(name));
             QCOMPARE(counter->text(), QString::number(count));
-            QCOMPARE(counter->font().pixelSize() == 15, count < 100);
+            QCOMPARE(counter->font().pixelSize() == 15, count <= 999);
             const QRect r = counter->geometry();
             int ink = 0;
             for (int y = r.top(); y <= r.bottom(); ++y) {
                 QCOMPARE(shot.pixelColor(r.right(), y), QColor(Qt::white)); // nothing cut off
+                QVERIFY(shot.pixelColor(r.right() + 2, y) != Qt::white);   // nor the frame drawn over
                 for (int x = r.left(); x < r.right(); ++x)
                     ink += shot.pixelColor(x, y) != Qt::white;
             }
