@@ -3,7 +3,7 @@
 # Runs apt-get only when something is missing; uses sudo when not root.
 set -eu
 
-packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libx11-dev \
+packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libx11-dev \
 fonts-comic-neue fonts-liberation2"
 if [ "${1:-}" = "--tests" ]; then
     packages="$packages xvfb xdotool x11-utils imagemagick libbenchmark-dev \
