@@ -17,6 +17,7 @@ const QString caption = QStringLiteral("Risposte");
 // ends there too), in twips of the panel.
 constexpr int counterLeft = 1320;
 constexpr int captionRight = 360 + 855;
+constexpr int rightTop = 480, wrongTop = 840;
 }
 
 ScorePanel::ScorePanel(QWidget *parent, int leftTwips, int topTwips, const QColor &back,
@@ -42,25 +43,25 @@ ScorePanel::ScorePanel(QWidget *parent, int leftTwips, int topTwips, const QColo
         label->setColours(colour::black, back);
         return label;
     };
-    add(esatteName, QStringLiteral("Esatte:"), ui::rect(360, 480, 855, 375), Qt::AlignRight);
-    lbles_ = add(QStringLiteral("lbles"), QStringLiteral("0"), ui::rect(counterLeft, 480, 300, 375),
+    add(esatteName, QStringLiteral("Esatte:"), ui::rect(360, rightTop, 855, 375), Qt::AlignRight);
+    lbles_ = add(QStringLiteral("lbles"), QStringLiteral("0"), ui::rect(counterLeft, rightTop, 300, 375),
                  Qt::AlignLeft);
-    add(sbagliateName, QStringLiteral("Sbagliate:"), ui::rect(120, 840, 1095, 375), Qt::AlignRight);
-    lbler_ = add(QStringLiteral("lbler"), QStringLiteral("0"), ui::rect(counterLeft, 840, 300, 375),
+    add(sbagliateName, QStringLiteral("Sbagliate:"), ui::rect(120, wrongTop, 1095, 375), Qt::AlignRight);
+    lbler_ = add(QStringLiteral("lbler"), QStringLiteral("0"), ui::rect(counterLeft, wrongTop, 300, 375),
                  Qt::AlignLeft);
 }
 
 void ScorePanel::setRight(std::int64_t count)
 {
-    showCount(lbles_, count);
+    showCount(lbles_, rightTop, count);
 }
 
 void ScorePanel::setWrong(std::int64_t count)
 {
-    showCount(lbler_, count);
+    showCount(lbler_, wrongTop, count);
 }
 
-void ScorePanel::showCount(Label *counter, std::int64_t count)
+void ScorePanel::showCount(Label *counter, int topTwips, std::int64_t count)
 {
     // The digits start where the layout puts them. A count too long for the room up to
     // the frame starts earlier, into the gap after its caption, and only a count too
@@ -80,7 +81,9 @@ void ScorePanel::showCount(Label *counter, std::int64_t count)
     while (f.pixelSize() > smallestReadable && inkWidth() > last + 1 - earliest)
         f.setPixelSize(f.pixelSize() - 1);
     const int left = std::clamp(last + 1 - inkWidth(), earliest, layoutLeft);
-    counter->setGeometry(left, counter->y(), last + 1 - left, counter->height());
+    // A smaller size stands on the same baseline as its caption.
+    const int top = ui::px(topTwips) + QFontMetrics(countFont_).ascent() - QFontMetrics(f).ascent();
+    counter->setGeometry(left, top, last + 1 - left, counter->height());
     counter->setFont(f);
     counter->setText(digits);
 }
