@@ -4,10 +4,11 @@
 set -eu
 
 packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libx11-dev \
-fonts-comic-neue fonts-liberation2"
+fonts-comic-neue fonts-liberation2 libcanberra0 libcanberra-pulse sound-theme-freedesktop"
 if [ "${1:-}" = "--tests" ]; then
     packages="$packages xvfb xdotool x11-utils imagemagick libbenchmark-dev \
-clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev faketime locales"
+clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev faketime locales \
+pulseaudio pulseaudio-utils sox"
 fi
 
 missing=""
