@@ -51,6 +51,12 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/packaging_check.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-comic-neue, fonts-liberation2")
+# The wrong-answer beep: the desktop's "bell" sound from its sound theme, played by
+# libcanberra through the sound server (PulseAudio, or PipeWire's PulseAudio service).
+# The program loads libcanberra only at the first wrong answer and rings the X bell
+# where any of these is missing, so they are recommended, which apt installs by
+# default, rather than required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, libcanberra-pulse, sound-theme-freedesktop")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "arithmetic exercise book for primary school, in Italian
 Aritmetica per la scuola primaria: abaco, frazioni, blocchi, numeri primi.
 Arithmetic for Italian primary school: abacus, fractions, blocks, primes.")

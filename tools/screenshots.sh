@@ -81,23 +81,25 @@ shot "$abaco" abaco
 e2e_click "$abaco" 8467 5827
 start=$(e2e_wait_window Numerandia) || e2e_fail "no start window after the abacus"
 
-# Fraction drill: three rows for 3/10 and "Conferma"; then two rows towards 6/10,
-# photographed before the message's three seconds are over.
+# Fraction drill: three rows for 3/10 and "Conferma"; then, once the message has
+# gone, two rows towards 6/10: the pupil part-way through the new fraction, with the
+# earlier right answer counted.
 row() { e2e_click "$colora" 547 $((1560 + 360 * ($1 - 1) + 187)); }
 e2e_click "$start" 2167 1027
 colora=$(e2e_wait_window "Colora la frazione") || e2e_fail "no fraction drill"
 row 1; row 2; row 3
 # Only a right answer brings a new fraction, so the numerator's pixels must change;
-# and the magenta message must still be in the picture.
+# and the magenta message must be gone from the picture.
 e2e_geometry "$colora"
 numerator=$(import -window root -crop "49x25+$((X + 8))+$((Y + 8))" -depth 8 rgb:- | md5sum)
 e2e_click "$colora" 5347 4147
+sleep 3.5
 row 1; row 2
 shot "$colora" colora 0.2
 [ "$(convert "$out/colora.png" -crop "49x25+$((SHOT_LEFT + 8))+$((SHOT_TOP + 8))" -depth 8 rgb:- \
     | md5sum)" != "$numerator" ] || e2e_fail "the answer was not right: the fraction is not new"
-convert "$out/colora.png" -crop "241x33+$((SHOT_LEFT + 56))+$((SHOT_TOP + 16))" txt:- \
-    | grep -qi '#FF00FF' || e2e_fail "the message had gone before the picture"
+! convert "$out/colora.png" -crop "241x33+$((SHOT_LEFT + 56))+$((SHOT_TOP + 16))" txt:- \
+    | grep -qi '#FF00FF' || e2e_fail "the message was still there in the picture"
 e2e_click "$colora" 5347 4867
 istruzioni=$(e2e_wait_window Istruzioni) || e2e_fail "no instructions window"
 shot "$istruzioni" istruzioni

@@ -7,18 +7,19 @@
 #include <memory>
 
 class QApplication;
+class QLocale;
+class QTranslator;
 
-// The program's command line: --help, --version and --zoom FACTOR, in Italian where
-// the user's locale is Italian and in English otherwise. Everything here runs before
-// the application object exists, because the zoom is Qt's own scale factor
-// (QT_SCALE_FACTOR), which Qt reads only when that object is made.
+// The program's command line: --help, --version and --zoom FACTOR, in the language of
+// the user's locale where the program has a translation (Italian), else in English.
+// It is read before the application object exists, because the zoom is Qt's own scale
+// factor (QT_SCALE_FACTOR), which Qt reads only when that object is made.
 namespace cli {
 
-enum class Language { Italian, English };
-
-// The language of messages for the locale in the environment: LC_ALL, else
-// LC_MESSAGES, else LANG, with GNU's LANGUAGE list first unless the locale is C.
-Language messagesLanguage();
+// The program's translation of its messages (and of the parser's own) for the
+// locale, installed in the running application; none where there is no such
+// translation or no application yet.
+std::unique_ptr<QTranslator> installTranslation(const QLocale &locale);
 
 // What the command line asks for.
 struct Command {
@@ -29,9 +30,10 @@ struct Command {
     double zoom = 0;       // the --zoom factor; 0 when none was given
 };
 
-// Reads the arguments (the program's name first, as in argv). Qt's own options, such
-// as -platform or -style, are left for the application object.
-Command parse(const QStringList &arguments, Language language);
+// Reads the arguments (the program's name first, as in argv), in the language of the
+// translation installed. Qt's own options, such as -platform or -style, are left for
+// the application object. Needs an application object (a core one will do).
+Command parse(const QStringList &arguments);
 
 // The largest listed factor, up to `wanted`, at which the largest windows and a frame
 // fit `available`, the screen's available area in pixels at factor 1.

@@ -13,7 +13,6 @@ int main(int argc, char *argv[])
     const cli::Start start = cli::start(argc, argv);
     if (!start.application)
         return start.exitStatus;
-    QApplication::setApplicationName(QStringLiteral("Numerandia"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Numerandia"));
     // The registry decides when the last window has gone: a window without a
     // task-bar entry still keeps the program running.

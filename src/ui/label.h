@@ -5,10 +5,14 @@
 
 namespace ui {
 
+class PressAndHold;
+
 // A caption that wraps at word boundaries within its width and starts at the top,
 // opaque in its back colour unless made transparent. It reports a completed click
-// of the left (1) or the right (2) button; the second press of a double click is a
-// double click, not another click.
+// of the left (1) or the right (2) button, and a touch or pen press-and-hold as the
+// right button's click. The second press of a double click on the label is a double
+// click, not another click; but every tap counts, and so does a quick click on the
+// label after one on its neighbour.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -28,11 +32,13 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     Qt::MouseButton pressed_ = Qt::NoButton;
+    PressAndHold *hold_;
 };
 
 } // namespace ui

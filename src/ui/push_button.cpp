@@ -1,6 +1,7 @@
 #include "ui/push_button.h"
 
 #include "ui/pictures.h"
+#include "ui/press_and_hold.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
@@ -27,6 +28,17 @@ void PushButton::setPicture(const QString &resource)
     pictureResource_ = resource;
     picture_ = QPixmap();
     update();
+}
+
+void PushButton::enablePressAndHold()
+{
+    if (hold_)
+        return;
+    hold_ = new PressAndHold(this);
+    connect(hold_, &PressAndHold::held, this, [this](Qt::KeyboardModifiers modifiers, QPointF position) {
+        setDown(false);
+        Q_EMIT mouseDown(mouseRight, shiftCode(modifiers), QPointF(toTwips(position.x()), toTwips(position.y())));
+    });
 }
 
 int PushButton::buttonCode(Qt::MouseButtons buttons)
@@ -61,7 +73,25 @@ void PushButton::mousePressEvent(QMouseEvent *event)
         Q_EMIT mouseDown(code, shiftCode(event->modifiers()),
                          QPointF(toTwips(event->position().x()), toTwips(event->position().y())));
     }
+    if (hold_)
+        hold_->press(event);
     QPushButton::mousePressEvent(event);
+}
+
+void PushButton::mouseMoveEvent(QMouseEvent *event)
+{
+    // After a hold the button stays up, wherever the finger goes.
+    if (hold_ && hold_->move(event))
+        return;
+    QPushButton::mouseMoveEvent(event);
+}
+
+void PushButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A button that is up when the press ends makes no click.
+    if (hold_ && hold_->release())
+        setDown(false);
+    QPushButton::mouseReleaseEvent(event);
 }
 
 void PushButton::keyPressEvent(QKeyEvent *event)

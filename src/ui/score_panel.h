@@ -26,7 +26,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void showCount(Label *counter, std::int64_t count);
+    void showCount(Label *counter, int topTwips, std::int64_t count);
+    // The etched frame, whose top edge runs through the middle of the caption.
+    QRect frame() const;
 
     QFont countFont_;
     Label *lbles_;

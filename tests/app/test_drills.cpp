@@ -212,7 +212,10 @@ private Q_SLOTS:
         QCOMPARE(colouredCells(w), QList<int>{42});
         QTest::keyClick(w, Qt::Key_Escape);
         QTRY_VERIFY(w.isNull());
-        QVERIFY(ui::Registry::instance().find<frmistruzioni>()->isVisible());
+        QPointer<frmistruzioni> instructions = ui::Registry::instance().find<frmistruzioni>();
+        QVERIFY(instructions->isVisible());
+        QTest::keyClick(instructions, Qt::Key_Escape);
+        QTRY_VERIFY(instructions.isNull());
     }
 
     // Blocks in their colours where the layout puts them, each over the one before; the
@@ -233,14 +236,15 @@ private Q_SLOTS:
         QCOMPARE(ink(w, QStringLiteral("lblmess")), QColor(0, 0, 255));
     }
 
-    // Each row types its inputs in turn, each followed by Enter (or a click on "Calcola"
-    // after a "*"), and checks what shows last.
+    // Each row types its inputs in turn, each followed by Enter (the keypad's after a
+    // "#", or a click on "Calcola" after a "*"), and checks what shows last.
     void primesCalculate_data()
     {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("verdict");
         QTest::addColumn<QString>("list"); // under its heading
         QTest::newRow("12") << QStringList{"12"} << "12 non è primo, ha 4 divisori" << "2 - 3 - 4 - 6";
+        QTest::newRow("the keypad's Enter") << QStringList{"7#"} << "7 è primo" << "hidden";
         QTest::newRow("grouped as the locale groups") << QStringList{"1001*"} << "1.001 non è primo, ha 6 divisori"
                                                       << "7 - 11 - 13 - 77 - 91 - 143";
         QTest::newRow("1") << QStringList{"1"} << "1 non è primo" << "hidden";
@@ -257,10 +261,12 @@ private Q_SLOTS:
         ui::Form *w = open(QStringLiteral("frmprimi"));
         auto *txt = control<QLineEdit>(w, QStringLiteral("txt"));
         for (QString input : inputs) {
-            const bool click = input.endsWith(u'*');
-            QTest::keyClicks(QApplication::focusWidget(), input.remove(u'*'));
-            if (click)
+            const QChar how = input.isEmpty() ? QChar() : input.back();
+            QTest::keyClicks(QApplication::focusWidget(), input.remove(u'*').remove(u'#'));
+            if (how == u'*')
                 QTest::mouseClick(control(w, QStringLiteral("cmd")), Qt::LeftButton);
+            else if (how == u'#')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
             else
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(txt->text(), QString());

@@ -26,7 +26,7 @@ private Q_SLOTS:
             "cmdistruzioni=Istruzioni", "cmdesci=Esci"};
         QTest::newRow("frminfo") << "frminfo" << QStringList{"=Informazioni", "Label10=Numerandia",
             "Label4=versione: ", "Label5=1.0", "Label8=data: ", "Label9=10 marzo 2003", "Label2=autore: ",
-            "Label3=e-mail: ", "cmdok=&OK"};
+            "Label3=e-mail: ", "Label6=Gli autori", "Label7=info@example.org", "cmdok=&OK"};
         QTest::newRow("frmistruzioni") << "frmistruzioni" << QStringList{"=Istruzioni", "cmdok=&OK",
             "Label1=Per selezionare le caselle, basta fare clic su di esse,  per selezionare intere righe o colonne, "
             "si può cliccare sui pulsanti ai lati. Per deselezionare le caselle, ricliccare col tasto sinistro, per "
@@ -68,14 +68,14 @@ private Q_SLOTS:
             "300 1500 #FFFF00", "300 2100 #FFC080", "3540 2940 #FFC0FF", "3540 4140 #FFC0FF"};
         QTest::newRow("information: the blue rule") << "frminfo" << QStringList{"3000 1080 #0000FF"};
         QTest::newRow("instructions") << "frmistruzioni" << QStringList{"Label1 #0000FF", "1740 2940 #FFFF00"};
-        QTest::newRow("abacus: background, base bar, rod, Conferma, hint")
+        QTest::newRow("abacus: background, base bar, rod, Conferma, hint, score caption")
             << "frmabaco" << QStringList{"7000 5000 #FFC0FF", "500 4500 #8080FF", "3000 2000 #000000",
-                                         "7500 5580 #FFC080", "Label1 #0000FF"};
+                                         "7500 5580 #FFC080", "Label1 #0000FF", "Frame1:caption #FF0000"};
         QTest::newRow("fractions: background, cell, row, column, bar, numerator, Cancella")
             << "frmcolora" << QStringList{"200 5200 #FFFF80", "1000 1700 #C0C0FF", "420 1620 #FFC080",
                                           "900 1140 #80FFFF", "480 540 #0000FF", "lblnum #0000FF", "5820 3900 #FFC0FF"};
         QTest::newRow("blocks: background, target, Fine")
-            << "frmcomponi" << QStringList{"6000 3000 #FFC080", "lblnum #0000FF", "8220 5580 #80FFFF"};
+            << "frmcomponi" << QStringList{"6000 3000 #FFC080", "lblnum #0000FF", "8220 5580 #80FFFF", "7500 5580 #80FFFF"};
         QTest::newRow("primes: background, input, Calcola, prompt")
             << "frmprimi" << QStringList{"60 3400 #80FF80", "2500 1400 #C0FFFF", "3300 1140 #FFC080", "Label1 #0000C0"};
     }
@@ -87,7 +87,10 @@ private Q_SLOTS:
         const QImage shot = w->grab().toImage();
         for (const QString &expected : colours) {
             const QStringList at = expected.split(u' ');
-            const QColor seen = at.size() == 2 ? ink(w.get(), at[0]) : pixel(shot, at[0].toInt(), at[1].toInt());
+            // "name:caption": the ink of the top of a frame, where its caption is
+            const QStringList part = at[0].split(u':');
+            const QColor seen = at.size() == 2 ? ink(w.get(), part[0], part.size() > 1 ? 15 : 0)
+                                               : pixel(shot, at[0].toInt(), at[1].toInt());
             QCOMPARE(at.mid(0, at.size() - 1).join(u' ') + u' ' + seen.name().toUpper(), expected);
         }
     }
@@ -181,12 +184,40 @@ private Q_SLOTS:
         }
     }
 
-    // The counters keep every digit inside their 300 twips: up to two digits in the
-    // panel's size, longer counts smaller.
+    // A picture box shows its picture at the picture's own size, cut at the box's edges:
+    // every opaque pixel of the start window's arrow where it would be.
+    void pictureCutNotStretched()
+    {
+        const std::unique_ptr<ui::Form> w(make(QStringLiteral("frminizio")));
+        QWidget *box = control(w.get(), QStringLiteral("Picture1"));
+        const QImage shot = box->grab().toImage();
+        const QImage arrow = ui::picture(QStringLiteral(":/arrow_drawing.svg"), QSize(127, 125)).toImage();
+        int opaque = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (qAlpha(arrow.pixel(x, y)) == 255 && ++opaque)
+                    QCOMPARE(shot.pixelColor(x, y), arrow.pixelColor(x, y));
+        QVERIFY(opaque > 1000);
+    }
+
+    // Each rod's button stands under its rod.
+    void rodButtonsUnderTheirRods()
+    {
+        const std::unique_ptr<ui::Form> w(make(QStringLiteral("frmabaco")));
+        const char *lines[] = {"Line2", "Line3", "Line4", "Line5", "Line1", "Line6"};
+        const char *buttons[] = {"cmdh", "cmdda", "cmdu", "cmdd", "cmdc", "cmdm"};
+        for (int r = 0; r < 6; ++r) {
+            const int rod = control(w.get(), QLatin1String(lines[r]))->geometry().center().x();
+            QVERIFY2(qAbs(control(w.get(), QLatin1String(buttons[r]))->geometry().center().x() - rod) <= 1, buttons[r]);
+        }
+    }
+
+    // The counters keep every digit inside the frame: up to three digits in the panel's
+    // size, longer counts smaller.
     void scoreShowsEveryDigit_data()
     {
         QTest::addColumn<int>("count");
-        for (int count : {7, 100, 12345, 99999})
+        for (int count : {7, 100, 999, 1000, 12345, 99999})
             QTest::addRow("%d", count) << count;
     }
     void scoreShowsEveryDigit()
@@ -200,11 +231,12 @@ private Q_SLOTS:
         for (const char *name : {"lbles", "lbler"}) {
             const auto *counter = panel->findChild<QLabel *>(QLatin1String(name));
             QCOMPARE(counter->text(), QString::number(count));
-            QCOMPARE(counter->font().pixelSize() == 15, count < 100);
+            QCOMPARE(counter->font().pixelSize() == 15, count <= 999);
             const QRect r = counter->geometry();
             int ink = 0;
             for (int y = r.top(); y <= r.bottom(); ++y) {
                 QCOMPARE(shot.pixelColor(r.right(), y), QColor(Qt::white)); // nothing cut off
+                QVERIFY(shot.pixelColor(r.right() + 2, y) != Qt::white);   // nor the frame drawn over
                 for (int x = r.left(); x < r.right(); ++x)
                     ink += shot.pixelColor(x, y) != Qt::white;
             }

@@ -41,9 +41,12 @@ e2e_start_xvfb() {
 
 # Starts openbox. It can keep the events it read while starting up until another one
 # comes, and a window mapped meanwhile would wait unframed: go on once it has moved
-# to another desktop and back at our request.
+# to another desktop and back at our request. It places new windows at the top left
+# rather than in the middle, so that a window in the middle was put there by us.
 e2e_start_wm() {
-    openbox >"$E2E_TMP/wm.log" 2>&1 &
+    sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$E2E_TMP/rc.xml"
+    grep -q '<center>no</center>' "$E2E_TMP/rc.xml" || e2e_fail "openbox's placement could not be set"
+    openbox --config-file "$E2E_TMP/rc.xml" >"$E2E_TMP/wm.log" 2>&1 &
     E2E_PIDS+=($!)
     for desktop in 1 0; do
         e2e_until eval "xdotool set_desktop $desktop; sleep 0.1; [ \"\$(xdotool get_desktop)\" = $desktop ]" \

@@ -1,7 +1,7 @@
 #!/bin/bash
 # A tour of the whole program on a desktop with a window manager, with real clicks
 # and keys: the start window centred by its frame, with the gears as its icon; every
-# activity and back, beads, cells and blocks laid and taken away,
+# activity and back, beads, cells and blocks laid and taken away, quick clicks on cells,
 # the information window outliving the start window, close boxes, keys that a tool
 # leaves down or sends to the wrong window, and "Esci".
 . "$(dirname "$0")/lib.sh"
@@ -60,6 +60,13 @@ e2e_start_app
 start=$(e2e_wait_window Numerandia) || e2e_fail "no start window"
 e2e_click "$start" 2167 1027
 colora=$(e2e_wait_window "Colora la frazione") || e2e_fail "no fraction drill"
+# Children click fast: two quick clicks a few pixels apart, on either side of the edge
+# between two cells, colour both; a double click on one cell colours it once.
+e2e_geometry "$colora"
+xdotool mousemove $((X + 78)) $((Y + 236)) click 1 mousemove $((X + 82)) $((Y + 236)) click 1 \
+    sleep 0.6 mousemove $((X + 68)) $((Y + 260)) click --repeat 2 --delay 80 1
+e2e_check "quick clicks colour two neighbouring cells, and a double click one" eval \
+    'e2e_pixel_is "$colora" 1027 3547 "#0000FF" && e2e_pixel_is "$colora" 1387 3547 "#0000FF" && e2e_pixel_is "$colora" 1027 3907 "#0000FF"'
 e2e_click "$colora" 5347 4867
 istruzioni=$(e2e_wait_window Istruzioni) || e2e_fail "no instructions window"
 e2e_key "$colora" alt+F4

@@ -22,4 +22,4 @@ LC_ALL=C e2e_start_app --zoom 3
 start=$(e2e_wait_window Numerandia) || e2e_fail "no start window at --zoom 3"
 e2e_geometry "$start"
 e2e_check "--zoom 3 does not fit 1600 x 1200: the start window is at 2.5" test "$WIDTH" -eq 723
-e2e_check "a note on standard error says so" grep -q -- "--zoom 3: using --zoom 2.5$" "$E2E_TMP/app.log"
+e2e_check "a note on standard error says so" grep -q -- "--zoom 3: using --zoom 2.5\.$" "$E2E_TMP/app.log"

@@ -88,10 +88,13 @@ inline QColor pixel(const QImage &shot, int xTwips, int yTwips)
 }
 
 // The colour of a text's ink, darker than any background it is written on: the
-// darkest pixel of the control.
-inline QColor ink(QWidget *w, const QString &name)
+// darkest pixel of the control, or of its top rows only.
+inline QColor ink(QWidget *w, const QString &name, int topRows = 0)
 {
-    const QImage shot = w->grab(control(w, name)->geometry()).toImage();
+    QRect r = control(w, name)->geometry();
+    if (topRows > 0)
+        r.setHeight(topRows);
+    const QImage shot = w->grab(r).toImage();
     QColor darkest = Qt::white;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x)
