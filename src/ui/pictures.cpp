@@ -1,29 +1,53 @@
 #include "ui/pictures.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include "ui/picture_icon_engine.h"
+#include "ui/svg_drawing.h"
+
+#include <QResource>
 
 namespace ui {
 
+namespace {
+
+// The copy of a picture drawn at build time, if there is one for this size and ratio:
+// raw premultiplied RGBA, read in place where it is stored uncompressed.
+QImage drawnAtBuildTime(const QString &resource, QSize size, qreal devicePixelRatio)
+{
+    const QString name = resource.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0);
+    const QResource drawn(QStringLiteral(":/drawn/%1x/%2-%3x%4.rgba")
+                              .arg(devicePixelRatio)
+                              .arg(name)
+                              .arg(size.width())
+                              .arg(size.height()));
+    const QByteArray bytes = drawn.uncompressedData();
+    const QSize pixels = size * devicePixelRatio;
+    if (bytes.size() != qint64(pixels.width()) * pixels.height() * 4)
+        return {};
+    QImage image = QImage(reinterpret_cast<const uchar *>(bytes.constData()), pixels.width(),
+                          pixels.height(), QImage::Format_RGBA8888_Premultiplied)
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
+}
+
+} // namespace
+
 QPixmap picture(const QString &resource, QSize size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size * devicePixelRatio);
+    QImage image = drawnAtBuildTime(resource, size, devicePixelRatio);
+    if (image.isNull())
+        image = drawSvg(resource, size, devicePixelRatio);
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 
 const QIcon &windowIcon()
 {
-    static const QIcon icon = [] {
-        QIcon i;
-        for (int side : {16, 32, 64})
-            i.addPixmap(picture(QStringLiteral(":/gears.svg"), QSize(side, side)));
-        return i;
-    }();
+    // The sizes offered to the window manager; those drawn at build time (see
+    // src/CMakeLists.txt) cost no SVG before the first window is on screen.
+    static const QIcon icon(new PictureIconEngine(
+        QStringLiteral(":/gears.svg"), {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
     return icon;
 }
 

@@ -7,10 +7,11 @@
 
 namespace ui {
 
-// An SVG resource rendered at a size in device-independent pixels, sharp on HiDPI screens.
+// An SVG resource at a size in device-independent pixels, sharp on HiDPI screens: the
+// copy drawn at build time where there is one, else drawn now.
 QPixmap picture(const QString &resource, QSize size, qreal devicePixelRatio = 1.0);
 
-// The two grey gear wheels every window carries.
+// The two grey gear wheels every window carries, at any size.
 const QIcon &windowIcon();
 
 } // namespace ui

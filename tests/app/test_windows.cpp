@@ -1,6 +1,7 @@
 #include "support/windows.h"
 #include "ui/pictures.h"
 #include "ui/score_panel.h"
+#include "ui/svg_drawing.h"
 #include "ui/sound.h"
 
 #include <QAccessible>
@@ -154,7 +155,7 @@ private Q_SLOTS:
     // The gears on every window, and a name for a screen reader on every control that acts.
     void iconsAndNames()
     {
-        const QImage gears = ui::picture(QStringLiteral(":/gears.svg"), QSize(32, 32)).toImage();
+        const QImage gears = ui::drawSvg(QStringLiteral(":/gears.svg"), QSize(32, 32), 1);
         for (const char *name : {"frminizio", "frminfo", "frmistruzioni", "frmabaco", "frmcolora", "frmcomponi", "frmprimi"}) {
             const std::unique_ptr<ui::Form> w(make(QLatin1String(name)));
             QCOMPARE(w->windowIcon().pixmap(32).toImage(), gears);
@@ -164,6 +165,13 @@ private Q_SLOTS:
                 QAccessibleInterface *face = QAccessible::queryAccessibleInterface(c);
                 QVERIFY2(!acts || !face->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(c->objectName()));
             }
+        }
+        // Drawn at build time or only now, the gears and the button pictures are what the SVG gives.
+        for (const qreal ratio : {1.0, 1.5, 2.0}) {
+            for (const int side : {16, 24, 48, 64})
+                QCOMPARE(ui::windowIcon().pixmap(QSize(side, side), ratio).toImage(), ui::drawSvg(":/gears.svg", QSize(side, side), ratio));
+            for (const char *svg : {":/question.svg", ":/door.svg", ":/conferma.svg", ":/fine.svg", ":/fine_tray.svg", ":/cancella.svg"})
+                QCOMPARE(ui::picture(svg, QSize(32, 32), ratio).toImage(), ui::drawSvg(svg, QSize(32, 32), ratio));
         }
     }
 

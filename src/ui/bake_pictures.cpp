@@ -1,0 +1,44 @@
+// Run at build time: draws an SVG picture at the sizes a window needs before it is first
+// on screen, once at a device-pixel ratio of 1 and once at 2, into files of raw
+// premultiplied RGBA bytes that the program uses as they are, with nothing to parse or
+// decode. Usage: bake_pictures <svg file> <output directory> <side>...
+#include "ui/svg_drawing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s svg-file output-directory side...\n", argv[0]);
+        return 2;
+    }
+    const QString svg = QString::fromLocal8Bit(argv[1]);
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    if (!QFileInfo(svg).isReadable() || !out.mkpath(QStringLiteral("1x")) || !out.mkpath(QStringLiteral("2x"))) {
+        std::fprintf(stderr, "%s: cannot read %s or write to %s\n", argv[0], argv[1], argv[2]);
+        return 1;
+    }
+    for (int i = 3; i < argc; ++i) {
+        const int side = QByteArray(argv[i]).toInt();
+        for (const int ratio : {1, 2}) {
+            const QImage image = ui::drawSvg(svg, QSize(side, side), ratio)
+                                     .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+            // Named as the program looks it up: ratio, picture, size in device-independent pixels.
+            const QString folder = QStringLiteral("%1x").arg(ratio);
+            QFile file(out.filePath(QStringLiteral("%1/%2-%3x%3.rgba")
+                                        .arg(folder, QFileInfo(svg).completeBaseName())
+                                        .arg(side)));
+            const auto bytes = reinterpret_cast<const char *>(image.constBits());
+            if (side <= 0 || !file.open(QIODevice::WriteOnly)
+                || file.write(bytes, image.sizeInBytes()) != image.sizeInBytes()) {
+                std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(file.fileName()));
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
