@@ -25,23 +25,15 @@ log=$E2E_TMP/orca.debug
 
 export XDG_RUNTIME_DIR=$E2E_TMP GSETTINGS_BACKEND=memory
 # In Italian, as in a classroom: the program and Orca alike.
-italian=(LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8)
-if ! locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8'; then
-    localedef -i it_IT -f UTF-8 "$E2E_TMP/it_IT.UTF-8" >/dev/null 2>&1 \
-        || e2e_fail "cannot make the Italian locale (Debian package locales)"
-    italian+=(LOCPATH="$E2E_TMP")
-fi
+e2e_italian
 e2e_start_xvfb
 e2e_start_wm
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
-E2E_PIDS+=($!)
-e2e_until eval 'dbus-send --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-    string:org.a11y.Bus | grep -q true' || e2e_fail "no AT-SPI bus"
+e2e_start_atspi_bus
 # The desktop's accessibility switch, which Orca turns on and a desktop keeps: a
 # program started after it offers itself to the screen reader.
 dbus-send --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
     string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null || e2e_fail "no accessibility switch"
-env "${italian[@]}" QT_QPA_PLATFORM=xcb "$E2E_APP" >"$E2E_TMP/app.log" 2>&1 &
+env "${E2E_ITALIAN[@]}" QT_QPA_PLATFORM=xcb "$E2E_APP" >"$E2E_TMP/app.log" 2>&1 &
 E2E_APP_PID=$!
 e2e_wait_window Numerandia >/dev/null || e2e_fail "no start window"
 
@@ -50,7 +42,7 @@ e2e_wait_window Numerandia >/dev/null || e2e_fail "no start window"
 # refuse to start when the same user runs an Orca on another desktop; and it finds no
 # speech synthesiser (SPEECHD_CMD refuses to start one), so that nothing is left
 # running, while the log still records every word it would have spoken.
-env "${italian[@]}" SPEECHD_CMD=/bin/false SPEECHD_ADDRESS="unix_socket:$E2E_TMP/no-speechd" \
+env "${E2E_ITALIAN[@]}" SPEECHD_CMD=/bin/false SPEECHD_ADDRESS="unix_socket:$E2E_TMP/no-speechd" \
     /usr/bin/python3 - --user-prefs "$E2E_TMP/prefs" --debug-file "$log" >"$E2E_TMP/orca.log" 2>&1 <<'EOF' &
 import builtins, runpy, sys
 main = runpy.run_path("/usr/bin/orca", run_name="orca_launcher")["main"]

@@ -25,12 +25,8 @@ mkdir -p "$out" || exit 1
 
 # The program runs in Italian, as in a classroom (the prime checker reads digit
 # groups by the locale); the locale is made here when the system lacks it.
-app_env=(LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8)
-if ! locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8'; then
-    localedef -i it_IT -f UTF-8 "$E2E_TMP/it_IT.UTF-8" >/dev/null 2>&1 \
-        || e2e_fail "cannot make the Italian locale (Debian package locales)"
-    app_env+=(LOCPATH="$E2E_TMP")
-fi
+e2e_italian
+app_env=("${E2E_ITALIAN[@]}")
 
 # The drills seed their draws from the wall clock. libfaketime freezes that clock, for
 # the program alone, at one instant of a September morning; from it the fraction

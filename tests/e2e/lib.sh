@@ -54,6 +54,26 @@ e2e_start_wm() {
     done
 }
 
+# Starts the AT-SPI bus on this test's own session bus (dbus-run-session) and waits
+# until it answers.
+e2e_start_atspi_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_until eval 'dbus-send --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        string:org.a11y.Bus | grep -q true' || e2e_fail "no AT-SPI bus"
+}
+
+# Sets E2E_ITALIAN to the environment of a program run in Italian, as in a classroom,
+# making the locale here where the system lacks it.
+e2e_italian() {
+    E2E_ITALIAN=(LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8)
+    if ! locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8'; then
+        localedef -i it_IT -f UTF-8 "$E2E_TMP/it_IT.UTF-8" >/dev/null 2>&1 \
+            || e2e_fail "cannot make the Italian locale (Debian package locales)"
+        E2E_ITALIAN+=(LOCPATH="$E2E_TMP")
+    fi
+}
+
 e2e_start_app() {
     QT_QPA_PLATFORM=xcb "$E2E_APP" "$@" >"$E2E_TMP/app.log" 2>&1 &
     E2E_APP_PID=$!

@@ -7,10 +7,7 @@
 export XDG_RUNTIME_DIR=$E2E_TMP GSETTINGS_BACKEND=memory
 e2e_start_xvfb
 e2e_start_wm
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
-E2E_PIDS+=($!)
-e2e_until eval 'dbus-send --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-    string:org.a11y.Bus | grep -q true' || e2e_fail "no AT-SPI bus"
+e2e_start_atspi_bus
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 e2e_start_app
 e2e_wait_window Numerandia >/dev/null || e2e_fail "no start window"
 /usr/bin/python3 "$(dirname "$0")/screen_reader.py" || e2e_fail "what a screen reader meets"
