@@ -42,9 +42,11 @@ e2e_start_xvfb() {
 # Starts openbox. It can keep the events it read while starting up until another one
 # comes, and a window mapped meanwhile would wait unframed: go on once it has moved
 # to another desktop and back at our request. It places new windows at the top left
-# rather than in the middle, so that a window in the middle was put there by us.
+# rather than in the middle, so that a window in the middle was put there by us, and
+# shows no name of a desktop over them.
 e2e_start_wm() {
-    sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$E2E_TMP/rc.xml"
+    sed 's|<center>yes</center>|<center>no</center>|; s|<popupTime>[0-9]*</popupTime>|<popupTime>0</popupTime>|' \
+        /etc/xdg/openbox/rc.xml >"$E2E_TMP/rc.xml"
     grep -q '<center>no</center>' "$E2E_TMP/rc.xml" || e2e_fail "openbox's placement could not be set"
     openbox --config-file "$E2E_TMP/rc.xml" >"$E2E_TMP/wm.log" 2>&1 &
     E2E_PIDS+=($!)
