@@ -1,7 +1,9 @@
 // Run at build time: draws an SVG picture at the sizes a window needs before it is first
 // on screen, once at a device-pixel ratio of 1 and once at 2, into files of raw
 // premultiplied RGBA bytes that the program uses as they are, with nothing to parse or
-// decode. Usage: bake_pictures <svg file> <output directory> <side>...
+// decode. Usage: bake_pictures <svg file> <output directory> [--on=RRGGBB] <size>...
+// A size is a side (32) or a width and a height (127x125). With --on the picture is
+// drawn onto that opaque colour, as a picture box draws it onto its window.
 #include "ui/svg_drawing.h"
 
 #include <QDir>
@@ -22,18 +24,28 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s: cannot read %s or write to %s\n", argv[0], argv[1], argv[2]);
         return 1;
     }
+    QColor on;
     for (int i = 3; i < argc; ++i) {
-        const int side = QByteArray(argv[i]).toInt();
+        const QByteArray argument(argv[i]);
+        if (argument.startsWith("--on=")) {
+            on = QColor(QLatin1Char('#') + QString::fromLatin1(argument.mid(5)));
+            continue;
+        }
+        const QList<QByteArray> sides = argument.split('x');
+        const QSize size(sides.first().toInt(), sides.last().toInt());
         for (const int ratio : {1, 2}) {
-            const QImage image = ui::drawSvg(svg, QSize(side, side), ratio)
+            const QImage image = ui::drawSvg(svg, size, ratio, on.isValid() ? on : QColor(Qt::transparent))
                                      .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-            // Named as the program looks it up: ratio, picture, size in device-independent pixels.
+            // Named as the program looks it up: ratio, picture, size in device-independent
+            // pixels, and the colour under it.
             const QString folder = QStringLiteral("%1x").arg(ratio);
-            QFile file(out.filePath(QStringLiteral("%1/%2-%3x%3.rgba")
-                                        .arg(folder, QFileInfo(svg).completeBaseName())
-                                        .arg(side)));
+            QString name = QStringLiteral("%1/%2-%3x%4").arg(folder, QFileInfo(svg).completeBaseName())
+                               .arg(size.width()).arg(size.height());
+            if (on.isValid())
+                name += QStringLiteral("-on-") + on.name().mid(1);
+            QFile file(out.filePath(name + QStringLiteral(".rgba")));
             const auto bytes = reinterpret_cast<const char *>(image.constBits());
-            if (side <= 0 || !file.open(QIODevice::WriteOnly)
+            if (!size.isValid() || !file.open(QIODevice::WriteOnly)
                 || file.write(bytes, image.sizeInBytes()) != image.sizeInBytes()) {
                 std::fprintf(stderr, "%s: cannot write %s\n", argv[0], qPrintable(file.fileName()));
                 return 1;
