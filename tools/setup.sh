@@ -9,8 +9,6 @@ if [ "${1:-}" = "--tests" ]; then
     packages="$packages xvfb xdotool x11-utils imagemagick libbenchmark-dev \
 clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev faketime locales \
 pulseaudio pulseaudio-utils sox"
-fi
-if [ "${1:-}" = "--tests" ]; then
     # A screen reader's view: a private D-Bus with its AT-SPI bus, and Orca.
     packages="$packages dbus at-spi2-core python3-pyatspi orca"
 fi
