@@ -25,14 +25,12 @@ QMargins marginsOf(const QWidget *w)
 }
 
 // The frame a window manager puts round our windows. Before a window is shown its
-// own frame is unknown: ask the manager for it, or else borrow it from a window that
-// is already on screen.
-QMargins frameMargins(QWidget *window)
+// own frame is unknown until the manager answers: borrow it meanwhile from a window
+// that is already on screen.
+QMargins frameMargins(const QWidget *window)
 {
     if (window->isVisible())
         return marginsOf(window);
-    if (const auto asked = x11::frameExtentsBeforeMap(window))
-        return *asked;
     for (const QWidget *other : QApplication::topLevelWidgets()) {
         if (other != window && other->isVisible() && qobject_cast<const Form *>(other))
             return marginsOf(other);
@@ -75,10 +73,18 @@ Form::Form(const QString &caption, int clientWidthTwips, int clientHeightTwips,
 
 void Form::centre(CentreOrder order)
 {
+    // The manager takes a few milliseconds to answer, about as long as it takes to build
+    // the rest of the window: ask now, and read the answer when the window is shown.
+    if (!isVisible() && !frameDue_ && x11::askFrameExtents(this))
+        frameDue_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+    place(order, frameMargins(this));
+}
+
+void Form::place(CentreOrder order, const QMargins &margins)
+{
     const QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!scr)
         return;
-    const QMargins margins = frameMargins(this);
     const QSize outer = size().grownBy(margins);
     centredIn_ = order;
     centredWith_ = margins;
@@ -88,6 +94,17 @@ void Form::centre(CentreOrder order)
         : QPoint();
     for (const QPoint &step : centreSteps(order, scr->geometry(), outer, pos()))
         move(step + frameToClient);
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && frameDue_) {
+        const auto answer = x11::frameExtentsAnswer(this, *frameDue_);
+        frameDue_.reset();
+        if (answer && centredIn_ && *answer != centredWith_)
+            place(*centredIn_, *answer);
+    }
+    QWidget::setVisible(visible);
 }
 
 void Form::showEvent(QShowEvent *event)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <optional>
 
 #include <QAbstractButton>
@@ -36,15 +37,21 @@ public:
     QAbstractButton *defaultButton() const { return defaultButton_; }
     QAbstractButton *cancelButton() const { return cancelButton_; }
 
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void place(CentreOrder order, const QMargins &frame);
+
     // How the window was last centred, to centre it again once the real frame is known.
     std::optional<CentreOrder> centredIn_;
     QMargins centredWith_;
+    // When the window manager's answer about our frame is due at the latest.
+    std::optional<std::chrono::steady_clock::time_point> frameDue_;
 
     QPointer<QAbstractButton> defaultButton_;
     QPointer<QAbstractButton> cancelButton_;

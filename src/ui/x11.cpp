@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 namespace ui::x11 {
@@ -26,11 +27,32 @@ struct FreeDeleter {
 template <class T>
 using Reply = std::unique_ptr<T, FreeDeleter>;
 
-xcb_atom_t atom(xcb_connection_t *c, const char *name)
+struct Atoms {
+    xcb_connection_t *connection = nullptr;
+    xcb_atom_t supported = XCB_ATOM_NONE;
+    xcb_atom_t request = XCB_ATOM_NONE;
+    xcb_atom_t extents = XCB_ATOM_NONE;
+};
+
+// The names this file uses, interned once for the connection and all in one round trip.
+const Atoms &atoms(xcb_connection_t *c)
 {
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, false, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    static Atoms known;
+    if (known.connection == c)
+        return known;
+    const char *names[] = {"_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS"};
+    xcb_atom_t *slots[] = {&known.supported, &known.request, &known.extents};
+    xcb_intern_atom_cookie_t cookies[std::size(names)];
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        cookies[i] = xcb_intern_atom(c, false, static_cast<std::uint16_t>(std::strlen(names[i])),
+                                     names[i]);
+    }
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
+        *slots[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+    known.connection = c;
+    return known;
 }
 
 Reply<xcb_get_property_reply_t> property(xcb_connection_t *c, xcb_window_t window,
@@ -42,12 +64,12 @@ Reply<xcb_get_property_reply_t> property(xcb_connection_t *c, xcb_window_t windo
 
 bool supported(xcb_connection_t *c, xcb_window_t root, xcb_atom_t wanted)
 {
-    const auto reply = property(c, root, atom(c, "_NET_SUPPORTED"), 4096);
+    const auto reply = property(c, root, atoms(c).supported, 4096);
     if (!reply || reply->format != 32)
         return false;
-    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+    const auto *listed = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
     const int count = xcb_get_property_value_length(reply.get()) / 4;
-    return std::find(atoms, atoms + count, wanted) != atoms + count;
+    return std::find(listed, listed + count, wanted) != listed + count;
 }
 
 xcb_connection_t *connection()
@@ -75,32 +97,38 @@ public:
 
 } // namespace
 
-std::optional<QMargins> frameExtentsBeforeMap(QWidget *window)
+bool askFrameExtents(QWidget *window)
 {
     xcb_connection_t *c = connection();
     if (!c)
-        return std::nullopt;
+        return false;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    if (!supported(c, root, request))
-        return std::nullopt;
+    if (!supported(c, root, atoms(c).request))
+        return false;
 
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = static_cast<xcb_window_t>(window->winId());
-    message.type = request;
+    message.type = atoms(c).request;
     xcb_send_event(c, false, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char *>(&message));
     xcb_flush(c);
+    return true;
+}
 
-    // The manager answers by setting a property on the window: wait a moment for it,
-    // never long enough for a pupil to notice a slower start.
-    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
-    do {
-        const auto reply = property(c, message.window, extents, 4);
+std::optional<QMargins> frameExtentsAnswer(QWidget *window,
+                                           std::chrono::steady_clock::time_point deadline)
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return std::nullopt;
+    // The manager answers by setting a property on the window, usually within a
+    // millisecond or two: look often at first, then less often.
+    auto pause = std::chrono::microseconds(250);
+    for (;;) {
+        const auto reply = property(c, static_cast<xcb_window_t>(window->winId()), atoms(c).extents, 4);
         if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16) {
             const auto *v = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
             // Left, right, top, bottom, in the screen's pixels.
@@ -108,9 +136,11 @@ std::optional<QMargins> frameExtentsBeforeMap(QWidget *window)
             return QMargins(qRound(v[0] / ratio), qRound(v[2] / ratio), qRound(v[1] / ratio),
                             qRound(v[3] / ratio));
         }
-        QThread::msleep(2);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return std::nullopt;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return std::nullopt;
+        QThread::usleep(static_cast<unsigned long>(pause.count()));
+        pause = std::min(pause * 2, std::chrono::microseconds(2000));
+    }
 }
 
 std::optional<std::bitset<256>> keysDown()

@@ -3,6 +3,7 @@
 #include <QMargins>
 
 #include <bitset>
+#include <chrono>
 #include <optional>
 
 class QWidget;
@@ -13,10 +14,15 @@ namespace ui::x11 {
 
 #ifdef NUMERANDIA_X11
 
-// The frame the window manager will put round a window that is not mapped yet, as it
-// answers a request for it; nothing where no manager answers such requests. Creates
-// the window's native window.
-std::optional<QMargins> frameExtentsBeforeMap(QWidget *window);
+// Asks the window manager which frame it will put round a window that is not mapped
+// yet, and returns at once: false where no manager answers such requests. Creates the
+// window's native window.
+bool askFrameExtents(QWidget *window);
+
+// The manager's answer to askFrameExtents(), waited for until the deadline at most;
+// nothing if it has not come by then.
+std::optional<QMargins> frameExtentsAnswer(QWidget *window,
+                                           std::chrono::steady_clock::time_point deadline);
 
 // The keys held down right now, by key code; nothing when the display cannot tell.
 std::optional<std::bitset<256>> keysDown();
@@ -29,7 +35,11 @@ void dropMisaddressedKeys();
 
 #else // built without X11: every answer is "unknown"
 
-inline std::optional<QMargins> frameExtentsBeforeMap(QWidget *) { return std::nullopt; }
+inline bool askFrameExtents(QWidget *) { return false; }
+inline std::optional<QMargins> frameExtentsAnswer(QWidget *, std::chrono::steady_clock::time_point)
+{
+    return std::nullopt;
+}
 inline std::optional<std::bitset<256>> keysDown() { return std::nullopt; }
 inline void dropMisaddressedKeys() {}
 
