@@ -6,7 +6,7 @@ set -eu
 packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libx11-dev \
 fonts-comic-neue fonts-liberation2 libcanberra0 libcanberra-pulse sound-theme-freedesktop"
 if [ "${1:-}" = "--tests" ]; then
-    packages="$packages xvfb xdotool x11-utils imagemagick libbenchmark-dev \
+    packages="$packages xvfb xdotool x11-utils imagemagick libbenchmark-dev libxdamage-dev \
 clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev faketime locales \
 pulseaudio pulseaudio-utils sox"
     # A screen reader's view: a private D-Bus with its AT-SPI bus, and Orca.
