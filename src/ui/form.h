@@ -37,6 +37,8 @@ public:
     QAbstractButton *defaultButton() const { return defaultButton_; }
     QAbstractButton *cancelButton() const { return cancelButton_; }
 
+    // On its first show the window is placed again if the frame the window manager
+    // answered differs from the one it was centred with.
     void setVisible(bool visible) override;
 
 protected:
@@ -45,7 +47,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void place(CentreOrder order, const QMargins &frame);
+    void place(CentreOrder order, const QMargins &margins);
 
     // How the window was last centred, to centre it again once the real frame is known.
     std::optional<CentreOrder> centredIn_;
