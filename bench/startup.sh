@@ -13,8 +13,8 @@ build=${1:?usage: $0 build-dir [runs] [--wm]}
 runs=${2:-21}
 wm=${3:-}
 probe="$build/bench/startup_probe"
-programs=("Numerandia $build/src/numerandia" "Minimal $build/bench/minimal_window"
-          "Labelled $build/bench/labelled_window")
+titles=(Numerandia Minimal Labelled)
+paths=("$build/src/numerandia" "$build/bench/minimal_window" "$build/bench/labelled_window")
 
 scratch=$(mktemp -d)
 pids=()
@@ -36,10 +36,10 @@ fi
 load() { cut -d' ' -f1 /proc/loadavg; }
 load_before=$(load)
 for _ in 1 2; do # warm the file cache
-    for program in "${programs[@]}"; do "$probe" $program >/dev/null; done
+    for i in 0 1 2; do "$probe" "${titles[i]}" "${paths[i]}" >/dev/null; done
 done
 for _ in $(seq "$runs"); do
-    for program in "${programs[@]}"; do "$probe" $program >>"$scratch/${program%% *}"; done
+    for i in 0 1 2; do "$probe" "${titles[i]}" "${paths[i]}" >>"$scratch/${titles[i]}"; done
 done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
