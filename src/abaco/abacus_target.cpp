@@ -1,5 +1,6 @@
 #include "abaco/abacus_target.h"
 
+#include "abaco/abacus_board.h"
 #include "abaco/number_text.h"
 #include "common/draw.h"
 #include "common/random_source.h"
@@ -44,4 +45,9 @@ AbacusTarget AbacusTarget::draw(RandomSource &random)
     for (int d = decimalCount; d < 3; ++d)
         step *= 10;
     return {numberText(static_cast<std::uint64_t>(wholePart) * 1000 + roundedSine(sine, decimalCount) * step)};
+}
+
+bool AbacusTarget::isMetBy(const AbacusBoard &board) const
+{
+    return board.text() == text;
 }

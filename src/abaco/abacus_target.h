@@ -2,6 +2,7 @@
 
 #include <string>
 
+class AbacusBoard;
 class RandomSource;
 
 // A number for the pupil to set on the abacus: a whole part of 1 to 999 and a sine
@@ -13,4 +14,6 @@ struct AbacusTarget {
 
     // Four draws an attempt: range code, whole part, decimal count, sine, in that order.
     static AbacusTarget draw(RandomSource &random);
+    // The beads make the same text, character by character.
+    bool isMetBy(const AbacusBoard &board) const;
 };

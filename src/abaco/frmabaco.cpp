@@ -1,19 +1,34 @@
 #include "abaco/frmabaco.h"
 
-#include "common/clock_random.h"
-#include "ui/answer_feedback.h"
-#include "ui/colour.h"
-#include "ui/fonts.h"
-#include "ui/label.h"
-#include "ui/line.h"
-#include "ui/picture_button.h"
-#include "ui/registry.h"
-#include "ui/score_panel.h"
-#include "ui/screen_reader.h"
-#include "ui/shape.h"
-#include "ui/twips.h"
+#include "controls/label.h"
+#include "controls/line.h"
+#include "controls/picture_button.h"
+#include "controls/shape.h"
+#include "desktop/screen_reader.h"
+#include "window/colour.h"
+#include "window/fonts.h"
+#include "window/twips.h"
 
 namespace {
+
+// What the abacus has of every drill, as its layout gives it.
+Drill::Layout drillLayout()
+{
+    return {.caption = QStringLiteral("Componi con l'abaco"),
+            .clientTwips = {8910, 6255},
+            .back = ui::colour::lightPink,
+            .centre = ui::CentreOrder::LeftFirst,
+            .messageTwips = {840, 240, 5415, 495},
+            .messageFont = ui::font(ui::comicSans, 18, true, true),
+            .messageInk = ui::colour::blue,
+            .panelTwips = {7020, 1920},
+            .buttonFace = ui::colour::lightOrange,
+            .confermaTwips = {7440, 5520},
+            .fineTwips = {8160, 5520},
+            .finePicture = QStringLiteral(":/fine.svg"),
+            .timerName = QStringLiteral("timer"),
+            .beep = Drill::Beep::BeforeCounts};
+}
 
 struct RodLook {
     const char *name; // of the button without "cmd", and of the beads without their number
@@ -36,17 +51,9 @@ const RodLook rods[AbacusBoard::rodCount] = {
 } // namespace
 
 frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
-    : ui::Form(QStringLiteral("Componi con l'abaco"), 8910, 6255, ui::colour::lightPink)
-    , random_(random ? std::move(random) : std::make_unique<ClockRandom>())
-    , round_(*random_)
+    : DrillOn(drillLayout(), std::move(random))
 {
     setObjectName(QStringLiteral("frmabaco"));
-    centre(ui::CentreOrder::LeftFirst);
-
-    auto *lblmess = new ui::Label(this, QString(), ui::rect(840, 240, 5415, 495), Qt::AlignHCenter);
-    lblmess->setObjectName(QStringLiteral("lblmess"));
-    lblmess->setTextColour(ui::colour::blue);
-    lblmess->setFont(ui::font(ui::comicSans, 18, true, true));
 
     lbln = new ui::Label(this, QString(), ui::rect(6600, 240, 2055, 495), Qt::AlignHCenter);
     lbln->setObjectName(QStringLiteral("lbln"));
@@ -81,16 +88,6 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
         }
     }
 
-    const QColor orange = ui::colour::lightOrange;
-    auto *cmdconferma = new ui::PictureButton(this, QStringLiteral(":/conferma.svg"),
-                                              QStringLiteral("Conferma"), orange);
-    cmdconferma->setObjectName(QStringLiteral("cmdconferma"));
-    cmdconferma->setGeometry(ui::rect(7440, 5520, 615, 615));
-    auto *cmdfine = new ui::PictureButton(this, QStringLiteral(":/fine.svg"), QStringLiteral("Fine"), orange);
-    cmdfine->setObjectName(QStringLiteral("cmdfine"));
-    cmdfine->setGeometry(ui::rect(8160, 5520, 615, 615));
-    setCancelButton(cmdfine);
-
     // "Fine" first, so that it has the focus when the window opens; then the rods.
     setTabOrder(cmdfine, cmdconferma);
     QWidget *previous = cmdconferma;
@@ -121,13 +118,6 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
     lblnum->setObjectName(QStringLiteral("lblnum"));
     lblnum->hide();
 
-    auto *Frame1 = new ui::ScorePanel(this, 7020, 1920, ui::colour::lightPink);
-    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("timer"),
-                                       ui::AnswerFeedback::Beep::BeforeCounts);
-
-    connect(cmdconferma, &QPushButton::clicked, this, &frmabaco::cmdconferma_Click);
-    connect(cmdfine, &QPushButton::clicked, this, &frmabaco::cmdfine_Click);
-
     showTarget();
     showBoard();
 }
@@ -138,23 +128,11 @@ void frmabaco::cmdasta_Click(Rod rod)
         showBoard();
 }
 
-void frmabaco::cmdasta_MouseDown(Rod rod, int button, int, QPointF)
+void frmabaco::cmdasta_MouseDown(Rod rod, Qt::MouseButtons buttons)
 {
     // The right button alone: with another one held too, the press is not a removal.
-    if (button == ui::mouseRight && round_.board().removeBead(rod))
+    if (buttons == Qt::RightButton && round_.board().removeBead(rod))
         showBoard();
-}
-
-void frmabaco::cmdconferma_Click()
-{
-    feedback_->show(round_.confirm(), round_.score());
-    showTarget();
-    showBoard();
-}
-
-void frmabaco::cmdfine_Click()
-{
-    ui::backToStart(this);
 }
 
 void frmabaco::showBoard()

@@ -1,22 +1,18 @@
 #pragma once
 
-#include "abaco/abacus_round.h"
-#include "common/random_source.h"
-#include "ui/form.h"
-
-#include <QPointF>
+#include "abaco/abacus_board.h"
+#include "abaco/abacus_target.h"
+#include "drill/drill.h"
 
 #include <array>
-#include <memory>
 
 namespace ui {
-class AnswerFeedback;
 class Label;
 class Shape;
 } // namespace ui
 
 // The abacus drill: set the target number with beads on six rods, then "Conferma".
-class frmabaco : public ui::Form {
+class frmabaco : public DrillOn<AbacusBoard, AbacusTarget> {
     Q_OBJECT
 public:
     // Without a source of its own the window draws from a clock-seeded one.
@@ -27,21 +23,15 @@ private:
 
     // The six rod buttons, cmdh to cmdm, by the rod they stand under.
     void cmdasta_Click(Rod rod);
-    void cmdasta_MouseDown(Rod rod, int button, int shift, QPointF twips);
-    void cmdconferma_Click();
-    void cmdfine_Click();
+    void cmdasta_MouseDown(Rod rod, Qt::MouseButtons buttons);
 
     // Every bead and the value text, from the board.
-    void showBoard();
-    void showTarget();
+    void showBoard() override;
+    void showTarget() override;
 
     // Bead k (1 at the bottom) of a rod is beads_[rod][k - 1]: h1 … m9 of the layout.
     std::array<std::array<ui::Shape *, AbacusBoard::beadsPerRod>, AbacusBoard::rodCount> beads_{};
     std::array<QWidget *, AbacusBoard::rodCount> cmdasta_{}; // cmdh … cmdm by rod
     ui::Label *lbln;
     ui::Label *lblnum;
-    ui::AnswerFeedback *feedback_;
-
-    std::unique_ptr<RandomSource> random_;
-    AbacusRound round_; // drawing from random_, so declared after it
 };

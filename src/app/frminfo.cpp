@@ -1,12 +1,12 @@
 #include "app/frminfo.h"
 
-#include "ui/colour.h"
-#include "ui/fonts.h"
-#include "ui/label.h"
-#include "ui/line.h"
-#include "ui/picture_box.h"
-#include "ui/push_button.h"
-#include "ui/twips.h"
+#include "window/colour.h"
+#include "window/fonts.h"
+#include "controls/label.h"
+#include "controls/line.h"
+#include "controls/picture_box.h"
+#include "controls/push_button.h"
+#include "window/twips.h"
 
 #include <QApplication>
 

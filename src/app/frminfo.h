@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "window/form.h"
 
 // The information window: name, version, date and authors, closed with OK.
 class frminfo : public ui::Form {

@@ -5,13 +5,13 @@
 #include "colora/frmcolora.h"
 #include "componi/frmcomponi.h"
 #include "primi/frmprimi.h"
-#include "ui/colour.h"
-#include "ui/fonts.h"
-#include "ui/picture_box.h"
-#include "ui/picture_button.h"
-#include "ui/registry.h"
-#include "ui/screen_reader.h"
-#include "ui/twips.h"
+#include "window/colour.h"
+#include "window/fonts.h"
+#include "controls/picture_box.h"
+#include "controls/picture_button.h"
+#include "window/registry.h"
+#include "desktop/screen_reader.h"
+#include "window/twips.h"
 
 frminizio::frminizio()
     : ui::Form(QStringLiteral("Numerandia"), 4335, 4335, ui::colour::lightGreen)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "window/form.h"
 
 // The start window: the four activities, the information window and the way out.
 class frminizio : public ui::Form {

@@ -1,9 +1,9 @@
 #include "app/command_line.h"
 #include "app/frminizio.h"
-#include "ui/fonts.h"
-#include "ui/pictures.h"
-#include "ui/registry.h"
-#include "ui/x11.h"
+#include "window/fonts.h"
+#include "pictures/picture_icon_engine.h"
+#include "window/registry.h"
+#include "desktop/x11.h"
 
 #include <QApplication>
 

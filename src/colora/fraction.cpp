@@ -1,5 +1,6 @@
 #include "colora/fraction.h"
 
+#include "colora/fraction_grid.h"
 #include "common/draw.h"
 #include "common/random_source.h"
 
@@ -15,4 +16,18 @@ Fraction Fraction::draw(RandomSource &random)
     default:
         return {wholeFrom1To(100, u) * 10, 1000};
     }
+}
+
+bool Fraction::isMetBy(const FractionGrid &grid) const
+{
+    return grid.count() == targetCells();
+}
+
+std::string Fraction::spoken() const
+{
+    const bool one = numerator_ == 1;
+    const char *part = denominator_ == 10 ? (one ? "decimo" : "decimi")
+        : denominator_ == 100             ? (one ? "centesimo" : "centesimi")
+                                          : (one ? "millesimo" : "millesimi");
+    return std::to_string(numerator_) + ' ' + part;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+class FractionGrid;
 class RandomSource;
 
 // A fraction to colour, tenths, hundredths or thousandths, shown as drawn and never
@@ -12,6 +15,10 @@ public:
     int numerator() const { return numerator_; }
     int denominator() const { return denominator_; }
     int targetCells() const { return numerator_ * 100 / denominator_; }
+    bool isMetBy(const FractionGrid &grid) const;
+
+    // The fraction as one says it: "1 decimo", "320 millesimi".
+    std::string spoken() const;
 
 private:
     Fraction(int numerator, int denominator)

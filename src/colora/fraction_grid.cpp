@@ -30,12 +30,30 @@ bool FractionGrid::clearColumn(int column)
     return setLine(column, column, side, false);
 }
 
-bool FractionGrid::clearAll()
+bool FractionGrid::clear()
 {
     bool changed = false;
     for (int cell = 1; cell <= cellCount; ++cell)
         changed = set(cell, false) || changed;
     return changed;
+}
+
+int FractionGrid::colouredInRow(int row) const
+{
+    return colouredInLine(row, side * (row - 1) + 1, 1);
+}
+
+int FractionGrid::colouredInColumn(int column) const
+{
+    return colouredInLine(column, column, side);
+}
+
+int FractionGrid::colouredInLine(int line, int first, int step) const
+{
+    int coloured = 0;
+    for (int i = 0; line >= 1 && line <= side && i < side; ++i)
+        coloured += coloured_[static_cast<std::size_t>(first + i * step - 1)] ? 1 : 0;
+    return coloured;
 }
 
 bool FractionGrid::setLine(int line, int first, int step, bool colour)

@@ -13,17 +13,21 @@ public:
 
     bool coloured(int cell) const;
     int count() const { return count_; }
+    // How many cells of a row or a column are coloured; 0 for a line outside the grid.
+    int colouredInRow(int row) const;
+    int colouredInColumn(int column) const;
 
     bool toggle(int cell);
     bool colourRow(int row);
     bool clearRow(int row);
     bool colourColumn(int column);
     bool clearColumn(int column);
-    bool clearAll();
+    bool clear();
 
 private:
     static bool inGrid(int cell) { return cell >= 1 && cell <= cellCount; }
-    // Sets the ten cells first, first + step, … to the state; a line is 1 to side.
+    // The ten cells first, first + step, … of a line numbered 1 to side.
+    int colouredInLine(int line, int first, int step) const;
     bool setLine(int line, int first, int step, bool colour);
     bool set(int cell, bool colour);
 

@@ -1,17 +1,15 @@
 #include "colora/frmcolora.h"
 
 #include "colora/frmistruzioni.h"
-#include "common/clock_random.h"
-#include "ui/answer_feedback.h"
-#include "ui/colour.h"
-#include "ui/fonts.h"
-#include "ui/label.h"
-#include "ui/line.h"
-#include "ui/picture_button.h"
-#include "ui/registry.h"
-#include "ui/score_panel.h"
-#include "ui/screen_reader.h"
-#include "ui/twips.h"
+#include "controls/cell.h"
+#include "controls/label.h"
+#include "controls/line.h"
+#include "controls/picture_button.h"
+#include "desktop/screen_reader.h"
+#include "window/colour.h"
+#include "window/fonts.h"
+#include "window/registry.h"
+#include "window/twips.h"
 
 namespace {
 
@@ -32,15 +30,32 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// What the fraction drill has of every drill, as its layout gives it.
+Drill::Layout drillLayout()
+{
+    return {.caption = QStringLiteral("Colora la frazione"),
+            .clientTwips = {6510, 5445},
+            .back = back,
+            .centre = ui::CentreOrder::TopFirst,
+            .messageTwips = {840, 240, 3615, 495},
+            .messageFont = ui::font(ui::comicSans, 18, false, true),
+            .messageInk = ui::vbColor(0x00FF00FF),
+            .panelTwips = {4680, 960},
+            .buttonFace = ui::colour::lightPink,
+            .confermaTwips = {5040, 3840},
+            .fineTwips = {5760, 4560},
+            .finePicture = QStringLiteral(":/fine.svg"),
+            .timerName = QStringLiteral("time"),
+            .beep = Drill::Beep::BeforeCounts,
+            .rightCaptionName = QStringLiteral("Label4")};
+}
+
 } // namespace
 
 frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
-    : ui::Form(QStringLiteral("Colora la frazione"), 6510, 5445, back)
-    , random_(random ? std::move(random) : std::make_unique<ClockRandom>())
-    , round_(*random_)
+    : DrillOn(drillLayout(), std::move(random))
 {
     setObjectName(QStringLiteral("frmcolora"));
-    centre(ui::CentreOrder::TopFirst);
 
     const std::vector<QWidget *> lineButtons = buildGrid();
 
@@ -59,14 +74,6 @@ frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
     lblden = label("lblden", QString(), ui::rect(120, 600, 735, 375));
     lblden->setTextColour(ui::colour::blue);
 
-    auto *lblmess = label("lblmess", QString(), ui::rect(840, 240, 3615, 495));
-    lblmess->setFont(ui::font(ui::comicSans, 18, false, true));
-    lblmess->setTextColour(ui::vbColor(0x00FF00FF));
-
-    auto *Frame1 = new ui::ScorePanel(this, 4680, 960, back, QStringLiteral("Label4"), QStringLiteral("Label3"));
-    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("time"),
-                                       ui::AnswerFeedback::Beep::BeforeCounts);
-
     const auto pictureButton = [&](const char *name, const char *picture, const QString &tip, int left,
                                    int top, void (frmcolora::*handler)()) {
         auto *button = new ui::PictureButton(this, QLatin1String(picture), tip, ui::colour::lightPink);
@@ -75,15 +82,10 @@ frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    auto *cmdconferma = pictureButton("cmdconferma", ":/conferma.svg", QStringLiteral("Conferma"), 5040, 3840,
-                                      &frmcolora::cmdconferma_Click);
     auto *cmdcanc = pictureButton("cmdcanc", ":/cancella.svg", QStringLiteral("Cancella"), 5760, 3840,
                                   &frmcolora::cmdcanc_Click);
     auto *cmdistruzioni = pictureButton("cmdistruzioni", ":/question.svg", QStringLiteral("Istruzioni"), 5040,
                                         4560, &frmcolora::cmdistruzioni_Click);
-    auto *cmdfine = pictureButton("cmdfine", ":/fine.svg", QStringLiteral("Fine"), 5760, 4560,
-                                  &frmcolora::cmdfine_Click);
-    setCancelButton(cmdfine);
 
     // The count as a fraction of 100, kept up to date but never shown to the pupil.
     lblcount = label("lblcount", QStringLiteral("0"), ui::rect(5280, 60, 735, 375));
@@ -96,7 +98,7 @@ frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
     // "Cancella" first, so that it has the focus when the window opens (and Enter
     // clears rather than judges); the row and column buttons come last.
     QWidget *previous = cmdcanc;
-    for (QWidget *next : {cmdconferma, cmdistruzioni, cmdfine}) {
+    for (QWidget *next : std::initializer_list<QWidget *>{cmdconferma, cmdistruzioni, cmdfine}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -115,12 +117,11 @@ std::vector<QWidget *> frmcolora::buildGrid()
     for (int row = 1; row <= side; ++row) {
         for (int col = 1; col <= side; ++col) {
             const int k = side * (row - 1) + col;
-            auto *cell = new ui::Label(this, QString(),
-                                       ui::rect(gridLeft + step * (col - 1), gridTop + step * (row - 1),
-                                                cellSize, cellSize));
+            auto *cell = new ui::Cell(this, ui::rect(gridLeft + step * (col - 1), gridTop + step * (row - 1),
+                                                     cellSize, cellSize));
             cell->setObjectName(indexed("lbl", k));
             cell->setAccessibleName(QStringLiteral("riga %1, colonna %2").arg(row).arg(col));
-            connect(cell, &ui::Label::clicked, this, [this, k] { lbl_Click(k); });
+            connect(cell, &ui::Cell::clicked, this, [this, k] { lbl_Click(k); });
             lbl[k - 1] = cell;
         }
     }
@@ -167,45 +168,38 @@ std::vector<QWidget *> frmcolora::buildGrid()
 
 void frmcolora::lbl_Click(int index)
 {
-    if (round_.grid().toggle(index))
+    if (round_.board().toggle(index))
         showBoard();
 }
 
 void frmcolora::cmdo_Click(int index)
 {
-    if (round_.grid().colourRow(index))
+    if (round_.board().colourRow(index))
         showBoard();
 }
 
-void frmcolora::cmdo_MouseDown(int index, int button, int, QPointF)
+void frmcolora::cmdo_MouseDown(int index, Qt::MouseButtons buttons)
 {
-    if (button == ui::mouseRight && round_.grid().clearRow(index))
+    if (buttons == Qt::RightButton && round_.board().clearRow(index))
         showBoard();
 }
 
 void frmcolora::cmdv_Click(int index)
 {
-    if (round_.grid().colourColumn(index))
+    if (round_.board().colourColumn(index))
         showBoard();
 }
 
-void frmcolora::cmdv_MouseDown(int index, int button, int, QPointF)
+void frmcolora::cmdv_MouseDown(int index, Qt::MouseButtons buttons)
 {
-    if (button == ui::mouseRight && round_.grid().clearColumn(index))
+    if (buttons == Qt::RightButton && round_.board().clearColumn(index))
         showBoard();
 }
 
 void frmcolora::cmdcanc_Click()
 {
-    if (round_.grid().clearAll())
+    if (round_.board().clear())
         showBoard();
-}
-
-void frmcolora::cmdconferma_Click()
-{
-    feedback_->show(round_.confirm(), round_.score());
-    showTarget();
-    showBoard();
 }
 
 void frmcolora::cmdistruzioni_Click()
@@ -213,36 +207,25 @@ void frmcolora::cmdistruzioni_Click()
     ui::show<frmistruzioni>();
 }
 
-void frmcolora::cmdfine_Click()
-{
-    ui::backToStart(this);
-}
-
 void frmcolora::showBoard()
 {
-    const FractionGrid &grid = round_.grid();
+    const FractionGrid &grid = round_.board();
     for (int k = 1; k <= FractionGrid::cellCount; ++k) {
         lbl[k - 1]->setBackColour(grid.coloured(k) ? colouredCell : freeCell);
         ui::setChecked(lbl[k - 1], grid.coloured(k));
     }
     // What a screen reader says of each line's button: how many of its cells are coloured.
+    const QString one = QStringLiteral("casella colorata");
+    const QString many = QStringLiteral("caselle colorate");
     for (int n = 1; n <= side; ++n) {
-        int inRow = 0;
-        int inColumn = 0;
-        for (int i = 1; i <= side; ++i) {
-            inRow += grid.coloured(side * (n - 1) + i) ? 1 : 0;
-            inColumn += grid.coloured(n + side * (i - 1)) ? 1 : 0;
-        }
-        const QString one = QStringLiteral("casella colorata");
-        const QString many = QStringLiteral("caselle colorate");
-        ui::describe(cmdo[n - 1], ui::howMany(inRow, one, many));
-        ui::describe(cmdv[n - 1], ui::howMany(inColumn, one, many));
+        ui::describe(cmdo[n - 1], ui::howMany(grid.colouredInRow(n), one, many));
+        ui::describe(cmdv[n - 1], ui::howMany(grid.colouredInColumn(n), one, many));
     }
     lblcount->setText(QString::number(grid.count()));
 }
 
 void frmcolora::showTarget()
 {
-    lblnum->setText(QString::number(round_.fraction().numerator()));
-    lblden->setText(QString::number(round_.fraction().denominator()));
+    lblnum->setText(QString::number(round_.target().numerator()));
+    lblden->setText(QString::number(round_.target().denominator()));
 }

@@ -1,10 +1,10 @@
 #include "colora/frmistruzioni.h"
 
-#include "ui/colour.h"
-#include "ui/fonts.h"
-#include "ui/label.h"
-#include "ui/push_button.h"
-#include "ui/twips.h"
+#include "window/colour.h"
+#include "window/fonts.h"
+#include "controls/label.h"
+#include "controls/push_button.h"
+#include "window/twips.h"
 
 frmistruzioni::frmistruzioni()
     : ui::Form(QStringLiteral("Istruzioni"), 4470, 3495, ui::colour::lightGreen)

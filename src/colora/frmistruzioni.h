@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "window/form.h"
 
 // How cells, rows and columns are coloured and freed in the fraction drill.
 class frmistruzioni : public ui::Form {

@@ -1,18 +1,14 @@
 #include "componi/frmcomponi.h"
 
-#include "common/clock_random.h"
-#include "ui/answer_feedback.h"
-#include "ui/colour.h"
-#include "ui/fonts.h"
-#include "ui/label.h"
-#include "ui/line.h"
-#include "ui/picture_box.h"
-#include "ui/picture_button.h"
-#include "ui/registry.h"
-#include "ui/score_panel.h"
-#include "ui/screen_reader.h"
-#include "ui/shape.h"
-#include "ui/twips.h"
+#include "controls/label.h"
+#include "controls/line.h"
+#include "controls/picture_box.h"
+#include "controls/picture_button.h"
+#include "controls/shape.h"
+#include "desktop/screen_reader.h"
+#include "window/colour.h"
+#include "window/fonts.h"
+#include "window/twips.h"
 
 namespace {
 
@@ -59,15 +55,31 @@ const KindLook kinds[] = {
     {"cmdmille", "Migliaia", 5880, 1080, "cubo", "cubi"},
 };
 
+// What the composition drill has of every drill, as its layout gives it.
+Drill::Layout drillLayout()
+{
+    return {.caption = QStringLiteral("Componi il numero"),
+            .clientTwips = {8910, 6255},
+            .back = back,
+            .centre = ui::CentreOrder::TopFirst,
+            .messageTwips = {5760, 4680, 3015, 615},
+            .messageFont = ui::font(ui::comicSans, 15.75, false, true),
+            .messageInk = ui::colour::blue,
+            .panelTwips = {7080, 3120},
+            .buttonFace = ui::colour::lightCyan,
+            .confermaTwips = {7440, 5520},
+            .fineTwips = {8160, 5520},
+            .finePicture = QStringLiteral(":/fine_tray.svg"),
+            .timerName = QStringLiteral("time"),
+            .beep = Drill::Beep::AfterCounts};
+}
+
 } // namespace
 
 frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
-    : ui::Form(QStringLiteral("Componi il numero"), 8910, 6255, back)
-    , random_(random ? std::move(random) : std::make_unique<ClockRandom>())
-    , round_(*random_)
+    : DrillOn(drillLayout(), std::move(random))
 {
     setObjectName(QStringLiteral("frmcomponi"));
-    centre(ui::CentreOrder::TopFirst);
 
     cmdblocco_ = buildBoard();
 
@@ -75,25 +87,6 @@ frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
     lblnum->setObjectName(QStringLiteral("lblnum"));
     lblnum->setColours(ui::colour::blue, back);
     lblnum->setFont(ui::font(ui::comicSans, 15.75));
-
-    auto *Frame1 = new ui::ScorePanel(this, 7080, 3120, back);
-
-    auto *lblmess = new ui::Label(this, QString(), ui::rect(5760, 4680, 3015, 615), Qt::AlignHCenter);
-    lblmess->setObjectName(QStringLiteral("lblmess"));
-    lblmess->setColours(ui::colour::blue, back);
-    lblmess->setFont(ui::font(ui::comicSans, 15.75, false, true));
-    feedback_ = new ui::AnswerFeedback(lblmess, Frame1, QStringLiteral("time"),
-                                       ui::AnswerFeedback::Beep::AfterCounts);
-
-    auto *cmdconferma = new ui::PictureButton(this, QStringLiteral(":/conferma.svg"), QStringLiteral("Conferma"),
-                                              ui::colour::lightCyan);
-    cmdconferma->setObjectName(QStringLiteral("cmdconferma"));
-    cmdconferma->setGeometry(ui::rect(7440, 5520, 615, 615));
-    auto *cmdfine = new ui::PictureButton(this, QStringLiteral(":/fine_tray.svg"), QStringLiteral("Fine"),
-                                          ui::colour::lightCyan);
-    cmdfine->setObjectName(QStringLiteral("cmdfine"));
-    cmdfine->setGeometry(ui::rect(8160, 5520, 615, 615));
-    setCancelButton(cmdfine);
 
     // Migliaia, Centinaia, Decine, Unità, then Fine before Conferma.
     const auto button = [&](BlockKind kind) { return cmdblocco_[std::size_t(kind)]; };
@@ -104,9 +97,6 @@ frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
         previous = next;
     }
     button(BlockKind::Thousands)->setFocus();
-
-    connect(cmdconferma, &QPushButton::clicked, this, &frmcomponi::cmdconferma_Click);
-    connect(cmdfine, &QPushButton::clicked, this, &frmcomponi::cmdfine_Click);
 
     showTarget();
     showBoard();
@@ -175,24 +165,12 @@ void frmcomponi::cmdblocco_Click(BlockKind kind)
         showBoard();
 }
 
-void frmcomponi::cmdblocco_MouseDown(BlockKind kind, int button, int, QPointF)
+void frmcomponi::cmdblocco_MouseDown(BlockKind kind, Qt::MouseButtons buttons)
 {
     // Only the right button alone takes a block away; a left press leaves the adding
     // to the click that follows it.
-    if (button == ui::mouseRight && round_.board().remove(kind))
+    if (buttons == Qt::RightButton && round_.board().remove(kind))
         showBoard();
-}
-
-void frmcomponi::cmdconferma_Click()
-{
-    feedback_->show(round_.confirm(), round_.score());
-    showTarget();
-    showBoard();
-}
-
-void frmcomponi::cmdfine_Click()
-{
-    ui::backToStart(this);
 }
 
 void frmcomponi::showBoard()

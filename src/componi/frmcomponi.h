@@ -1,22 +1,17 @@
 #pragma once
 
-#include "common/random_source.h"
-#include "componi/composition_round.h"
-#include "ui/form.h"
-
-#include <QPointF>
+#include "componi/block_board.h"
+#include "componi/number_target.h"
+#include "drill/drill.h"
 
 #include <array>
-#include <memory>
 
 namespace ui {
-class AnswerFeedback;
 class Label;
-class ScorePanel;
 } // namespace ui
 
 // "Componi il numero": the pupil lays base-ten blocks until they make the number shown.
-class frmcomponi : public ui::Form {
+class frmcomponi : public DrillOn<BlockBoard, NumberTarget> {
     Q_OBJECT
 public:
     // Without a source of its own the window draws from a clock-seeded one.
@@ -25,23 +20,17 @@ public:
 private:
     // The four block buttons, cmduno to cmdmille, by the kind of block they lay.
     void cmdblocco_Click(BlockKind kind);
-    void cmdblocco_MouseDown(BlockKind kind, int button, int shift, QPointF twips);
-    void cmdconferma_Click();
-    void cmdfine_Click();
+    void cmdblocco_MouseDown(BlockKind kind, Qt::MouseButtons buttons);
 
     // The frame lines, the blocks and the block buttons, which it gives by kind.
     std::array<QWidget *, 4> buildBoard();
     // Every block and the built value, from the board.
-    void showBoard();
-    void showTarget();
+    void showBoard() override;
+    void showTarget() override;
 
     // Slot k (1 to 9) of a kind is blocks_[kind][k - 1]: shpu, shpda, shph and imgk of the layout.
     std::array<std::array<QWidget *, BlockBoard::slots>, 4> blocks_{};
     std::array<QWidget *, 4> cmdblocco_{}; // cmduno … cmdmille by kind
     ui::Label *lblr;
     ui::Label *lblnum;
-    ui::AnswerFeedback *feedback_;
-
-    std::unique_ptr<RandomSource> random_;
-    CompositionRound round_; // drawing from random_, so declared after it
 };

@@ -1,6 +1,7 @@
 #include "componi/number_target.h"
 
 #include "common/draw.h"
+#include "componi/block_board.h"
 #include "common/random_source.h"
 
 NumberTarget NumberTarget::draw(RandomSource &random)
@@ -14,4 +15,9 @@ std::string NumberTarget::text() const
     if (value_ > 999)
         digits.insert(digits.size() - 3, 1, '.');
     return digits;
+}
+
+bool NumberTarget::isMetBy(const BlockBoard &board) const
+{
+    return board.value() == value_;
 }

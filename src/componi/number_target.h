@@ -2,6 +2,7 @@
 
 #include <string>
 
+class BlockBoard;
 class RandomSource;
 
 // The number to compose: a whole number from 100 to 9999, drawn uniformly.
@@ -14,6 +15,7 @@ public:
     static NumberTarget draw(RandomSource &random);
 
     int value() const { return value_; }
+    bool isMetBy(const BlockBoard &board) const;
     // The number as the pupil reads it: a "." after the thousands digit (4.506), the
     // same whatever the locale.
     std::string text() const;

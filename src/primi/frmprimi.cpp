@@ -1,13 +1,13 @@
 #include "primi/frmprimi.h"
 
 #include "primi/prime_check.h"
-#include "ui/colour.h"
-#include "ui/fonts.h"
-#include "ui/label.h"
-#include "ui/picture_button.h"
-#include "ui/registry.h"
-#include "ui/screen_reader.h"
-#include "ui/twips.h"
+#include "window/colour.h"
+#include "window/fonts.h"
+#include "controls/label.h"
+#include "controls/picture_button.h"
+#include "window/registry.h"
+#include "desktop/screen_reader.h"
+#include "window/twips.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -24,22 +24,6 @@ void paint(QWidget *box, const QColor &text, const QColor &base)
     pal.setColor(QPalette::Text, text);
     pal.setColor(QPalette::Base, base);
     box->setPalette(pal);
-}
-
-// The start of the list as a sentence, read after the verdict by a screen reader:
-// the first few divisors, as one says them.
-QString spokenList(const QString &list)
-{
-    constexpr int said = 10;
-    QStringList divisors = list.split(QStringLiteral(" - "), Qt::SkipEmptyParts);
-    if (divisors.isEmpty())
-        return {};
-    const QString start = QStringLiteral("È divisibile per ");
-    if (divisors.size() > said)
-        return start + divisors.mid(0, said).join(QStringLiteral(", ")) + QStringLiteral(" e altri.");
-    const QString last = divisors.takeLast();
-    return start + (divisors.isEmpty() ? last : divisors.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last)
-        + u'.';
 }
 
 } // namespace
@@ -122,10 +106,9 @@ void frmprimi::cmd_Click()
     const PrimeAnswer answer =
         checkPrime(txt->text().toStdString(), QLocale().groupSeparator().toStdString());
     if (answer.accepted) {
-        const QString list = QString::fromStdString(answer.list);
-        ui::say(lbl, QString::fromStdString(answer.verdict), answer.showList ? spokenList(list) : QString());
+        ui::say(lbl, QString::fromStdString(answer.verdict), QString::fromStdString(answer.spoken));
         if (answer.showList) {
-            txtdiv->setPlainText(list);
+            txtdiv->setPlainText(QString::fromStdString(answer.list));
             txtdiv->show();
             lbldiv2->show();
         } else {

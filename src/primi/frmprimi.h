@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "window/form.h"
 
 class QLineEdit;
 class QPlainTextEdit;

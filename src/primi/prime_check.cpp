@@ -2,6 +2,7 @@
 
 #include "primi/number_reader.h"
 
+#include <algorithm>
 #include <cmath>
 
 std::string groupThousands(std::uint32_t value, std::string_view separator)
@@ -36,6 +37,16 @@ PrimeAnswer describe(std::uint32_t n, const Divisors &divisors, std::string_view
         if (j + 1 != static_cast<std::size_t>(divisors.count))
             answer.list += " - ";
     }
+    // Read aloud, a long list would go on for minutes: the first few, then "e altri".
+    constexpr std::size_t said = 10;
+    const std::size_t spoken = std::min(divisors.listed.size(), said);
+    answer.spoken = "È divisibile per ";
+    for (std::size_t j = 0; j < spoken; ++j) {
+        if (j > 0)
+            answer.spoken += j + 1 == spoken && divisors.listed.size() <= said ? " e " : ", ";
+        answer.spoken += groupThousands(divisors.listed[j], thousandsSeparator);
+    }
+    answer.spoken += divisors.listed.size() > said ? " e altri." : ".";
     return answer;
 }
 

@@ -15,7 +15,8 @@ struct PrimeAnswer {
     bool accepted = false;
     std::string verdict; // empty when the input is refused
     bool showList = false;
-    std::string list; // empty unless the list is shown
+    std::string list;    // empty unless the list is shown
+    std::string spoken;  // the start of the list as one says it, for a screen reader
 };
 
 inline constexpr std::uint32_t largestChecked = 50000000;

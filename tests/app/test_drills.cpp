@@ -1,7 +1,6 @@
+#include "controls/shape.h"
+#include "support/beeps.h"
 #include "support/windows.h"
-#include "ui/answer_feedback.h"
-#include "ui/shape.h"
-#include "ui/sound.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,13 +21,13 @@ QList<int> colouredCells(QWidget *w)
 
 // What the pupil meets after an answer: the fraction, right:wrong, the message, the
 // coloured cells, and the beeps since the count given.
-QString shown(QWidget *w, long long beepsBefore)
+QString shown(QWidget *w, const Beeps &beeps)
 {
     const auto text = [w](const char *name) { return textOf(control(w, QLatin1String(name))); };
     return QStringLiteral("%1/%2 %3:%4 %5 cells %6 beeps %7")
         .arg(text("lblnum"), text("lblden"), text("lbles"), text("lbler"), text("lblmess"))
         .arg(colouredCells(w).size())
-        .arg(ui::beepCount() - beepsBefore);
+        .arg(beeps.count);
 }
 
 // The beads or blocks in sight, by name.
@@ -106,7 +105,7 @@ private Q_SLOTS:
         QFETCH(QString, script);
         const bool abacus = window == "frmabaco";
         ui::Form *w = abacus ? openAbacus() : openBlocks();
-        const long long beeps = ui::beepCount();
+        Beeps beeps;
         play(w, script);
         const auto text = [w](const char *name) { return textOf(control(w, QLatin1String(name))); };
         QTEST(piecesInSight(w), "inSight");
@@ -114,7 +113,7 @@ private Q_SLOTS:
         QTEST(text(abacus ? "lbln" : "lblnum"), "target");
         QTEST(text("lbles") + ':' + text("lbler"), "rightWrong");
         QTEST(text("lblmess"), "message");
-        QTEST(int(ui::beepCount() - beeps), "beeps");
+        QTEST(beeps.count, "beeps");
     }
 
     // A wrong answer's beep sounds after the message, and before the wrong count is
@@ -131,12 +130,13 @@ private Q_SLOTS:
     {
         QFETCH(QString, window);
         ui::Form *w = open(window, {0.1f, 0.5f, 0.5f, 0.5f});
-        QStringList heard;
-        control<ui::AnswerFeedback>(w, QStringLiteral("feedback"))->setBell([&] {
-            heard << textOf(control(w, QStringLiteral("lblmess"))) + ' ' + textOf(control(w, QStringLiteral("lbler")));
-        });
+        QStringList atTheBeep;
+        Beeps beeps;
+        beeps.atBeep = [&] {
+            atTheBeep << textOf(control(w, QStringLiteral("lblmess"))) + ' ' + textOf(control(w, QStringLiteral("lbler")));
+        };
         play(w, "cmdconferma");
-        QTEST(heard.join('|'), "atTheBeep");
+        QTEST(atTheBeep.join('|'), "atTheBeep");
     }
 
     // Each rod's first bead in its colour, nine beads a rod 360 twips apart, and the
@@ -192,7 +192,7 @@ private Q_SLOTS:
         // 1/10, then 37/100 after the right answer; a further draw would throw.
         QPointer<ui::Form> w = open(QStringLiteral("frmcolora"), {0.0f, 0.0f, 0.5f, 0.365f});
         auto *time = control<QTimer>(w, QStringLiteral("time"));
-        const long long beeps = ui::beepCount();
+        Beeps beeps;
         play(w, "lbl(5) cmdconferma");
         QCOMPARE(shown(w, beeps), "1/10 0:1 Attento... Riprova! cells 0 beeps 1");
         QCOMPARE(ink(w, QStringLiteral("lblmess")), QColor(255, 0, 255));

@@ -1,5 +1,5 @@
 #include "support/windows.h"
-#include "ui/shape.h"
+#include "controls/shape.h"
 
 #include <QStyleHints>
 

@@ -24,7 +24,7 @@ bool apply(FractionGrid &grid, const QString &op)
     static const QHash<char, Op> byLetter{
         {'t', &FractionGrid::toggle}, {'R', &FractionGrid::colourRow}, {'r', &FractionGrid::clearRow},
         {'C', &FractionGrid::colourColumn}, {'c', &FractionGrid::clearColumn}};
-    return op == u'x' ? grid.clearAll() : (grid.*byLetter.value(op.at(0).toLatin1()))(op.mid(1).toInt());
+    return op == u'x' ? grid.clear() : (grid.*byLetter.value(op.at(0).toLatin1()))(op.mid(1).toInt());
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 #include "componi/frmcomponi.h"
 #include "primi/frmprimi.h"
 #include "support/scripted_random.h"
-#include "ui/registry.h"
-#include "ui/twips.h"
+#include "window/registry.h"
+#include "window/twips.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,0 +1,11 @@
+#include "window/colour.h"
+
+namespace ui {
+
+QColor vbColor(std::uint32_t bbggrr)
+{
+    return QColor(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
+                  static_cast<int>((bbggrr >> 16) & 0xFF));
+}
+
+} // namespace ui
