@@ -1,9 +1,9 @@
 #!/bin/sh
 # Sets up a Debian 12 machine, builds Numerandia with its tests and runs them all:
-# unit, window, end-to-end and install tests; what the screen reader Orca says
-# while a pupil plays a round with the keyboard; a minute of fuzzing of the prime
-# checker's reader; then the unit and window tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer. Any failure or sanitizer report fails the run.
+# unit, window, end-to-end (among them what the screen reader Orca says while a
+# pupil plays a round of each drill with the keyboard) and install tests; a minute of
+# fuzzing of the prime checker's reader; then the unit and window tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Any failure or sanitizer report fails the run.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/setup.sh --tests
@@ -11,8 +11,6 @@ sh tools/setup.sh --tests
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure -j2
-# What Orca itself says to a pupil who plays a round with the keyboard (about 15 s).
-bash tools/orca.sh build-test/src/numerandia
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DNUMERANDIA_FUZZ=ON -DNUMERANDIA_TESTS=OFF -DNUMERANDIA_BENCHMARKS=OFF

@@ -4,7 +4,6 @@
 #include "controls/line.h"
 #include "controls/picture_button.h"
 #include "controls/shape.h"
-#include "desktop/screen_reader.h"
 #include "window/colour.h"
 #include "window/fonts.h"
 #include "window/twips.h"
@@ -88,19 +87,16 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
         }
     }
 
-    // "Fine" first, so that it has the focus when the window opens; then the rods.
-    setTabOrder(cmdfine, cmdconferma);
-    QWidget *previous = cmdconferma;
     for (int r = 0; r < AbacusBoard::rodCount; ++r) {
         auto *button = new ui::PushButton(this, QLatin1String(rods[r].name));
         button->setObjectName(QLatin1String("cmd") + QLatin1String(rods[r].name));
         button->setGeometry(ui::rect(600 + 1080 * r, 4920, 495, 375));
         button->setAccessibleName(QString::fromUtf8(rods[r].spoken));
-        ui::wireButton(button, this, Rod(r), &frmabaco::cmdasta_Click, &frmabaco::cmdasta_MouseDown);
-        setTabOrder(previous, button);
-        previous = button;
+        wire(button, Rod(r), &AbacusBoard::addBead, &AbacusBoard::removeBead);
         cmdasta_[r] = button;
     }
+    // "Fine" first, so that it has the focus when the window opens; then the rods.
+    setTabOrder({cmdfine, cmdconferma, cmdasta_[0], cmdasta_[1], cmdasta_[2], cmdasta_[3], cmdasta_[4], cmdasta_[5]});
     cmdfine->setFocus();
 
     auto *Label4 = new ui::Label(this, QStringLiteral(","), ui::rect(3360, 4800, 375, 615), Qt::AlignHCenter);
@@ -118,36 +114,23 @@ frmabaco::frmabaco(std::unique_ptr<RandomSource> random)
     lblnum->setObjectName(QStringLiteral("lblnum"));
     lblnum->hide();
 
-    showTarget();
-    showBoard();
-}
-
-void frmabaco::cmdasta_Click(Rod rod)
-{
-    if (round_.board().addBead(rod))
-        showBoard();
-}
-
-void frmabaco::cmdasta_MouseDown(Rod rod, Qt::MouseButtons buttons)
-{
-    // The right button alone: with another one held too, the press is not a removal.
-    if (buttons == Qt::RightButton && round_.board().removeBead(rod))
-        showBoard();
+    showRound();
 }
 
 void frmabaco::showBoard()
 {
-    const AbacusBoard &board = round_.board();
-    for (int r = 0; r < AbacusBoard::rodCount; ++r) {
-        for (int k = 1; k <= AbacusBoard::beadsPerRod; ++k)
-            beads_[r][k - 1]->setVisible(k <= board.count(Rod(r)));
-        ui::describe(cmdasta_[r],
-                     ui::howMany(board.count(Rod(r)), QStringLiteral("pallina"), QStringLiteral("palline")));
-    }
-    lblnum->setText(QString::fromStdString(board.text()));
+    for (int r = 0; r < AbacusBoard::rodCount; ++r)
+        showStack(cmdasta_[r], beads_[r], round_.board().count(Rod(r)), QStringLiteral("pallina"),
+                  QStringLiteral("palline"));
+    lblnum->setText(QString::fromStdString(round_.board().text()));
 }
 
 void frmabaco::showTarget()
 {
-    lbln->setText(QString::fromStdString(round_.target().text));
+    lbln->setText(spokenTarget());
+}
+
+QString frmabaco::spokenTarget() const
+{
+    return QString::fromStdString(round_.target().text);
 }

@@ -8,7 +8,6 @@
 
 namespace ui {
 class Label;
-class Shape;
 } // namespace ui
 
 // The abacus drill: set the target number with beads on six rods, then "Conferma".
@@ -21,16 +20,13 @@ public:
 private:
     using Rod = AbacusBoard::Rod;
 
-    // The six rod buttons, cmdh to cmdm, by the rod they stand under.
-    void cmdasta_Click(Rod rod);
-    void cmdasta_MouseDown(Rod rod, Qt::MouseButtons buttons);
-
     // Every bead and the value text, from the board.
     void showBoard() override;
     void showTarget() override;
+    QString spokenTarget() const override;
 
     // Bead k (1 at the bottom) of a rod is beads_[rod][k - 1]: h1 … m9 of the layout.
-    std::array<std::array<ui::Shape *, AbacusBoard::beadsPerRod>, AbacusBoard::rodCount> beads_{};
+    std::array<std::array<QWidget *, AbacusBoard::beadsPerRod>, AbacusBoard::rodCount> beads_{};
     std::array<QWidget *, AbacusBoard::rodCount> cmdasta_{}; // cmdh … cmdm by rod
     ui::Label *lbln;
     ui::Label *lblnum;

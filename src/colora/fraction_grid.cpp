@@ -10,6 +10,11 @@ bool FractionGrid::toggle(int cell)
     return inGrid(cell) && set(cell, !coloured(cell));
 }
 
+bool FractionGrid::clearCell(int cell)
+{
+    return inGrid(cell) && set(cell, false);
+}
+
 bool FractionGrid::colourRow(int row)
 {
     return setLine(row, side * (row - 1) + 1, 1, true);

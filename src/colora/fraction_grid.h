@@ -18,6 +18,7 @@ public:
     int colouredInColumn(int column) const;
 
     bool toggle(int cell);
+    bool clearCell(int cell);
     bool colourRow(int row);
     bool clearRow(int row);
     bool colourColumn(int column);

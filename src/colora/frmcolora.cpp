@@ -2,6 +2,7 @@
 
 #include "colora/frmistruzioni.h"
 #include "controls/cell.h"
+#include "controls/key_moves.h"
 #include "controls/label.h"
 #include "controls/line.h"
 #include "controls/picture_button.h"
@@ -82,7 +83,7 @@ frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    auto *cmdcanc = pictureButton("cmdcanc", ":/cancella.svg", QStringLiteral("Cancella"), 5760, 3840,
+    cmdcanc = pictureButton("cmdcanc", ":/cancella.svg", QStringLiteral("Cancella"), 5760, 3840,
                                   &frmcolora::cmdcanc_Click);
     auto *cmdistruzioni = pictureButton("cmdistruzioni", ":/question.svg", QStringLiteral("Istruzioni"), 5040,
                                         4560, &frmcolora::cmdistruzioni_Click);
@@ -97,19 +98,13 @@ frmcolora::frmcolora(std::unique_ptr<RandomSource> random)
 
     // "Cancella" first, so that it has the focus when the window opens (and Enter
     // clears rather than judges); the row and column buttons come last.
-    QWidget *previous = cmdcanc;
-    for (QWidget *next : std::initializer_list<QWidget *>{cmdconferma, cmdistruzioni, cmdfine}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
-    for (QWidget *next : lineButtons) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    std::vector<QWidget *> order{cmdcanc, cmdconferma, cmdistruzioni, cmdfine};
+    order.insert(order.end(), lineButtons.begin(), lineButtons.end());
+    setTabOrder(order);
     cmdcanc->setFocus();
+    moveByKeys();
 
-    showTarget();
-    showBoard();
+    showRound();
 }
 
 std::vector<QWidget *> frmcolora::buildGrid()
@@ -121,7 +116,10 @@ std::vector<QWidget *> frmcolora::buildGrid()
                                                      cellSize, cellSize));
             cell->setObjectName(indexed("lbl", k));
             cell->setAccessibleName(QStringLiteral("riga %1, colonna %2").arg(row).arg(col));
-            connect(cell, &ui::Cell::clicked, this, [this, k] { lbl_Click(k); });
+            ui::makeCell(cell);
+            connect(cell, &ui::Cell::clicked, this, [this, k, cell] { answerPress(cell, round_.board().toggle(k)); });
+            connect(cell, &ui::Cell::clearAsked, this,
+                    [this, k, cell] { answerPress(cell, round_.board().clearCell(k)); });
             lbl[k - 1] = cell;
         }
     }
@@ -149,14 +147,14 @@ std::vector<QWidget *> frmcolora::buildGrid()
         row->setGeometry(ui::rect(360, gridTop + step * (n - 1), cellSize, cellSize));
         row->setFace(ui::colour::lightOrange);
         row->setAccessibleName(QStringLiteral("riga %1").arg(n));
-        ui::wireButton(row, this, n, &frmcolora::cmdo_Click, &frmcolora::cmdo_MouseDown);
+        wire(row, n, &FractionGrid::colourRow, &FractionGrid::clearRow);
 
         auto *column = new ui::PushButton(this);
         column->setObjectName(indexed("cmdv", n));
         column->setGeometry(ui::rect(gridLeft + step * (n - 1), 1080, cellSize, cellSize));
         column->setFace(ui::colour::lightCyan);
         column->setAccessibleName(QStringLiteral("colonna %1").arg(n));
-        ui::wireButton(column, this, n, &frmcolora::cmdv_Click, &frmcolora::cmdv_MouseDown);
+        wire(column, n, &FractionGrid::colourColumn, &FractionGrid::clearColumn);
         rows.push_back(row);
         columns.push_back(column);
         cmdo[n - 1] = row;
@@ -166,40 +164,33 @@ std::vector<QWidget *> frmcolora::buildGrid()
     return rows;
 }
 
-void frmcolora::lbl_Click(int index)
+void frmcolora::moveByKeys()
 {
-    if (round_.board().toggle(index))
-        showBoard();
-}
-
-void frmcolora::cmdo_Click(int index)
-{
-    if (round_.board().colourRow(index))
-        showBoard();
-}
-
-void frmcolora::cmdo_MouseDown(int index, Qt::MouseButtons buttons)
-{
-    if (buttons == Qt::RightButton && round_.board().clearRow(index))
-        showBoard();
-}
-
-void frmcolora::cmdv_Click(int index)
-{
-    if (round_.board().colourColumn(index))
-        showBoard();
-}
-
-void frmcolora::cmdv_MouseDown(int index, Qt::MouseButtons buttons)
-{
-    if (buttons == Qt::RightButton && round_.board().clearColumn(index))
-        showBoard();
+    auto *keys = new ui::KeyMoves(this);
+    const auto cell = [this](int row, int col) -> QWidget * { return lbl[std::size_t(side * (row - 1) + col - 1)]; };
+    for (int n = 1; n <= side; ++n) {
+        keys->add(cmdo[n - 1], Qt::Key_Right, cell(n, 1));
+        keys->add(cmdv[n - 1], Qt::Key_Down, cell(1, n));
+    }
+    for (int row = 1; row <= side; ++row) {
+        for (int col = 1; col <= side; ++col) {
+            QWidget *from = cell(row, col);
+            keys->add(from, Qt::Key_Left, col > 1 ? cell(row, col - 1) : cmdo[row - 1]);
+            keys->add(from, Qt::Key_Up, row > 1 ? cell(row - 1, col) : cmdv[col - 1]);
+            if (col < side)
+                keys->add(from, Qt::Key_Right, cell(row, col + 1));
+            if (row < side)
+                keys->add(from, Qt::Key_Down, cell(row + 1, col));
+            // In the Tab order a row's cells stand just after its button.
+            keys->add(from, Qt::Key_Tab, row < side ? cmdo[row] : cmdv[0]);
+            keys->add(from, Qt::Key_Backtab, cmdo[row - 1]);
+        }
+    }
 }
 
 void frmcolora::cmdcanc_Click()
 {
-    if (round_.board().clear())
-        showBoard();
+    answerPress(cmdcanc, round_.board().clear());
 }
 
 void frmcolora::cmdistruzioni_Click()
@@ -212,7 +203,7 @@ void frmcolora::showBoard()
     const FractionGrid &grid = round_.board();
     for (int k = 1; k <= FractionGrid::cellCount; ++k) {
         lbl[k - 1]->setBackColour(grid.coloured(k) ? colouredCell : freeCell);
-        ui::setChecked(lbl[k - 1], grid.coloured(k));
+        ui::describe(lbl[k - 1], grid.coloured(k) ? QStringLiteral("colorata") : QStringLiteral("non colorata"));
     }
     // What a screen reader says of each line's button: how many of its cells are coloured.
     const QString one = QStringLiteral("casella colorata");
@@ -228,4 +219,20 @@ void frmcolora::showTarget()
 {
     lblnum->setText(QString::number(round_.target().numerator()));
     lblden->setText(QString::number(round_.target().denominator()));
+}
+
+QString frmcolora::spokenTarget() const
+{
+    return QString::fromStdString(round_.target().spoken());
+}
+
+QString frmcolora::spokenPress(const QWidget *control) const
+{
+    const QString inAll = QStringLiteral("In tutto ")
+        + ui::howMany(round_.board().count(), QStringLiteral("casella colorata"), QStringLiteral("caselle colorate"))
+        + u'.';
+    if (control == cmdcanc)
+        return inAll;
+    return control->accessibleName() + QStringLiteral(", ") + control->accessibleDescription() + QStringLiteral(". ")
+        + inAll;
 }

@@ -23,24 +23,25 @@ public:
 private:
     static constexpr int side = FractionGrid::side;
 
-    void lbl_Click(int index);
-    void cmdo_Click(int index);
-    void cmdo_MouseDown(int index, Qt::MouseButtons buttons);
-    void cmdv_Click(int index);
-    void cmdv_MouseDown(int index, Qt::MouseButtons buttons);
     void cmdcanc_Click();
     void cmdistruzioni_Click();
 
     // The cells, the grid lines, and the row and column buttons in their Tab order.
     std::vector<QWidget *> buildGrid();
+    // The arrow keys between the cells, and from the line buttons into the grid.
+    void moveByKeys();
     // Every cell's colour and the count, from the grid.
     void showBoard() override;
     void showTarget() override;
+    QString spokenTarget() const override;
+    // What the press made of its line or cell, and how many cells are coloured in all.
+    QString spokenPress(const QWidget *control) const override;
 
     std::array<ui::Cell *, FractionGrid::cellCount> lbl{}; // cell k is lbl[k - 1]
-    std::array<QWidget *, side> cmdo{}; // row n's button is cmdo[n - 1]
-    std::array<QWidget *, side> cmdv{}; // column n's button is cmdv[n - 1]
+    std::array<ui::PushButton *, side> cmdo{}; // row n's button is cmdo[n - 1]
+    std::array<ui::PushButton *, side> cmdv{}; // column n's button is cmdv[n - 1]
     ui::Label *lblnum;
     ui::Label *lblden;
     ui::Label *lblcount;
+    QWidget *cmdcanc;
 };

@@ -1,5 +1,6 @@
 #include "colora/frmistruzioni.h"
 
+#include "desktop/screen_reader.h"
 #include "window/colour.h"
 #include "window/fonts.h"
 #include "controls/label.h"
@@ -22,6 +23,12 @@ frmistruzioni::frmistruzioni()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setColours(ui::colour::blue, ui::colour::lightGreen);
     Label1->setFont(ui::font(ui::comicSans, 11.25));
+    // Read when the window opens, and then what only a pupil at the keyboard needs.
+    ui::describe(this, Label1->text()
+                           + QStringLiteral(" Con la tastiera: la barra spaziatrice colora la riga, la colonna o la "
+                                            "casella scelta e Canc la cancella. Con la freccia a destra dal pulsante "
+                                            "di una riga, o con la freccia in giù da quello di una colonna, si entra "
+                                            "nella griglia, e le frecce portano da una casella all'altra."));
 
     auto *cmdok = new ui::PushButton(this, QStringLiteral("&OK"));
     cmdok->setObjectName(QStringLiteral("cmdok"));

@@ -5,7 +5,6 @@
 #include "controls/picture_box.h"
 #include "controls/picture_button.h"
 #include "controls/shape.h"
-#include "desktop/screen_reader.h"
 #include "window/colour.h"
 #include "window/fonts.h"
 #include "window/twips.h"
@@ -90,16 +89,11 @@ frmcomponi::frmcomponi(std::unique_ptr<RandomSource> random)
 
     // Migliaia, Centinaia, Decine, Unità, then Fine before Conferma.
     const auto button = [&](BlockKind kind) { return cmdblocco_[std::size_t(kind)]; };
-    QWidget *previous = button(BlockKind::Thousands);
-    for (QWidget *next : {button(BlockKind::Hundreds), button(BlockKind::Tens), button(BlockKind::Units),
-                          static_cast<QWidget *>(cmdfine), static_cast<QWidget *>(cmdconferma)}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    setTabOrder({button(BlockKind::Thousands), button(BlockKind::Hundreds), button(BlockKind::Tens),
+                 button(BlockKind::Units), cmdfine, cmdconferma});
     button(BlockKind::Thousands)->setFocus();
 
-    showTarget();
-    showBoard();
+    showRound();
 }
 
 std::array<QWidget *, 4> frmcomponi::buildBoard()
@@ -140,7 +134,7 @@ std::array<QWidget *, 4> frmcomponi::buildBoard()
         button->setGeometry(ui::rect(kinds[k].left, kinds[k].top, 1335, 495));
         button->setFont(caption);
         button->setAccessibleName(button->text());
-        ui::wireButton(button, this, BlockKind(k), &frmcomponi::cmdblocco_Click, &frmcomponi::cmdblocco_MouseDown);
+        wire(button, BlockKind(k), &BlockBoard::add, &BlockBoard::remove);
         buttons[k] = button;
     }
 
@@ -159,33 +153,21 @@ std::array<QWidget *, 4> frmcomponi::buildBoard()
     return buttons;
 }
 
-void frmcomponi::cmdblocco_Click(BlockKind kind)
-{
-    if (round_.board().add(kind))
-        showBoard();
-}
-
-void frmcomponi::cmdblocco_MouseDown(BlockKind kind, Qt::MouseButtons buttons)
-{
-    // Only the right button alone takes a block away; a left press leaves the adding
-    // to the click that follows it.
-    if (buttons == Qt::RightButton && round_.board().remove(kind))
-        showBoard();
-}
-
 void frmcomponi::showBoard()
 {
     const BlockBoard &board = round_.board();
-    for (std::size_t kind = 0; kind < blocks_.size(); ++kind) {
-        for (int slot = 1; slot <= BlockBoard::slots; ++slot)
-            blocks_[kind][slot - 1]->setVisible(slot <= board.count(BlockKind(kind)));
-        ui::describe(cmdblocco_[kind], ui::howMany(board.count(BlockKind(kind)), QString::fromUtf8(kinds[kind].one),
-                                                   QString::fromUtf8(kinds[kind].many)));
-    }
+    for (std::size_t kind = 0; kind < blocks_.size(); ++kind)
+        showStack(cmdblocco_[kind], blocks_[kind], board.count(BlockKind(kind)), QString::fromUtf8(kinds[kind].one),
+                  QString::fromUtf8(kinds[kind].many));
     lblr->setText(QString::number(board.value()));
 }
 
 void frmcomponi::showTarget()
 {
-    lblnum->setText(QString::fromStdString(round_.target().text()));
+    lblnum->setText(spokenTarget());
+}
+
+QString frmcomponi::spokenTarget() const
+{
+    return QString::fromStdString(round_.target().text());
 }

@@ -18,15 +18,12 @@ public:
     explicit frmcomponi(std::unique_ptr<RandomSource> random = {});
 
 private:
-    // The four block buttons, cmduno to cmdmille, by the kind of block they lay.
-    void cmdblocco_Click(BlockKind kind);
-    void cmdblocco_MouseDown(BlockKind kind, Qt::MouseButtons buttons);
-
     // The frame lines, the blocks and the block buttons, which it gives by kind.
     std::array<QWidget *, 4> buildBoard();
     // Every block and the built value, from the board.
     void showBoard() override;
     void showTarget() override;
+    QString spokenTarget() const override;
 
     // Slot k (1 to 9) of a kind is blocks_[kind][k - 1]: shpu, shpda, shph and imgk of the layout.
     std::array<std::array<QWidget *, BlockBoard::slots>, 4> blocks_{};

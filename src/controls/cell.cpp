@@ -2,7 +2,9 @@
 
 #include "desktop/press_and_hold.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 
 namespace ui {
@@ -18,6 +20,7 @@ Cell::Cell(QWidget *parent, const QRect &geometryPixels)
     : Label(parent, QString(), geometryPixels)
     , hold_(new PressAndHold(this))
 {
+    setFocusPolicy(Qt::NoFocus);
     connect(hold_, &PressAndHold::held, this, &Cell::clicked);
 }
 
@@ -58,6 +61,48 @@ void Cell::mouseReleaseEvent(QMouseEvent *event)
     if (completes)
         Q_EMIT clicked();
     Label::mouseReleaseEvent(event);
+}
+
+void Cell::keyPressEvent(QKeyEvent *event)
+{
+    if (event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        Label::keyPressEvent(event);
+    } else if (event->key() == Qt::Key_Space) {
+        Q_EMIT clicked();
+    } else if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
+        Q_EMIT clearAsked();
+    } else {
+        Label::keyPressEvent(event);
+    }
+}
+
+void Cell::focusInEvent(QFocusEvent *event)
+{
+    update();
+    Label::focusInEvent(event);
+}
+
+void Cell::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    Label::focusOutEvent(event);
+}
+
+void Cell::paintEvent(QPaintEvent *event)
+{
+    Label::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // White and black pixels in turn, inside the grid lines: seen on a free cell and on
+    // a coloured one alike.
+    QPainter p(this);
+    const QRect frame = rect().adjusted(3, 3, -4, -4);
+    p.setPen(Qt::white);
+    p.drawRect(frame);
+    QPen dots(Qt::black, 0, Qt::CustomDashLine);
+    dots.setDashPattern({1, 1});
+    p.setPen(dots);
+    p.drawRect(frame);
 }
 
 } // namespace ui

@@ -2,39 +2,31 @@
 
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 // What a screen reader is told beyond what the pupil sees, through Qt's accessibility
-// layer. A screen reader speaks a notification when it is shown, but no change of a
-// name or description that Qt reports (it sends the object, not the new text): so
-// whatever has to be heard at the moment it changes is shown afresh as a notification.
+// layer, in the ways Orca speaks them: a line spoken at once without moving the focus,
+// what a control holds, and faces for a grid cell and a picture.
 namespace ui {
 
-// The label becomes a notification: hidden while it is empty (an empty label in the
-// window's own colour looks the same either way), so that opening a window says
-// nothing, and shown afresh by say().
-void makeNotification(QLabel *label);
+// Speaks a line at once, once, without moving the focus: the window's own
+// notification, shown afresh inside a status bar, which Orca reads with no role word
+// before it. Nothing is seen: both have no size.
+void announce(QWidget *window, const QString &text);
 
-// Puts text on a notification label, with a sentence that only a screen reader
-// reads after it, and has it spoken once.
-void say(QLabel *label, const QString &text, const QString &more = {});
-
-// Empties a notification label without a word.
-void unsay(QLabel *label);
-
-// What a control holds, in words ("2 palline"): read with its name when it takes the
-// focus, and spoken at once when it changes while the control has the focus, as after
-// a Space or a Delete on it.
+// What a control holds ("3 palline") or what a window asks for ("37,4"), read after
+// the name when the control takes the focus or the window becomes active. A change is
+// read then, not at once: whatever has to be heard at once is announced.
 void describe(QWidget *control, const QString &description);
 
 // A picture that takes the focus says what it shows.
 void nameGraphic(QWidget *picture, const QString &name);
 
+// A cell of a grid: read as its name and what it holds, with no role word, and
+// reachable by the keyboard although a click never gives it the focus.
+void makeCell(QWidget *cell);
+
 // "1 pallina", "3 palline".
 QString howMany(int count, const QString &one, const QString &many);
-
-// A control that the pupil turns on and off (a grid cell) says whether it is on.
-void setChecked(QWidget *control, bool checked);
 
 } // namespace ui

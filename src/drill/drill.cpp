@@ -22,7 +22,6 @@ Drill::Drill(const Layout &layout, std::unique_ptr<RandomSource> random)
     lblmess->setObjectName(QStringLiteral("lblmess"));
     lblmess->setTextColour(layout.messageInk);
     lblmess->setFont(layout.messageFont);
-    ui::makeNotification(lblmess);
 
     Frame1 = new ui::ScorePanel(this, layout.panelTwips.x(), layout.panelTwips.y(), layout.back,
                                 layout.rightCaptionName, layout.wrongCaptionName);
@@ -51,7 +50,7 @@ void Drill::cmdconferma_Click()
 {
     const Verdict verdict = confirm();
     const bool wrong = verdict == Verdict::Wrong;
-    ui::say(lblmess, wrong ? QStringLiteral("Attento... Riprova!") : QStringLiteral("Giusto, complimenti!"));
+    lblmess->setText(wrong ? QStringLiteral("Attento... Riprova!") : QStringLiteral("Giusto, complimenti!"));
     if (wrong && beep_ == Beep::BeforeCounts)
         ui::beep();
     Frame1->setRight(score().rightCount());
@@ -60,8 +59,11 @@ void Drill::cmdconferma_Click()
         ui::beep();
     // Started afresh at every answer, so that each message stays its full interval.
     time->start();
-    showTarget();
-    showBoard();
+    showRound();
+    // The target with the verdict: the same again after a wrong answer, the next one
+    // after a right answer.
+    ui::announce(this, lblmess->text() + (wrong ? QStringLiteral(" Ancora ") : QStringLiteral(" Ora "))
+                     + spokenTarget() + u'.');
 }
 
 void Drill::cmdfine_Click()
@@ -71,5 +73,35 @@ void Drill::cmdfine_Click()
 
 void Drill::time_Timer()
 {
-    ui::unsay(lblmess);
+    lblmess->clear();
+}
+
+void Drill::showRound()
+{
+    showTarget();
+    ui::describe(this, spokenTarget());
+    showBoard();
+}
+
+void Drill::answerPress(const QWidget *control, bool changed)
+{
+    if (changed)
+        showBoard();
+    const QString said = spokenPress(control);
+    if (!said.isEmpty())
+        ui::announce(this, said);
+}
+
+QString Drill::spokenPress(const QWidget *control) const
+{
+    return control->hasFocus() ? control->accessibleName() + QStringLiteral(", ") + control->accessibleDescription()
+                               : QString();
+}
+
+void Drill::showStack(QWidget *button, std::span<QWidget *const> pieces, int count, const QString &one,
+                      const QString &many)
+{
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        pieces[i]->setVisible(int(i) < count);
+    ui::describe(button, ui::howMany(count, one, many));
 }

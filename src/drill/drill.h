@@ -2,11 +2,14 @@
 
 #include "common/random_source.h"
 #include "common/round.h"
+#include "controls/push_button.h"
 #include "window/form.h"
 
 #include <QFont>
 
+#include <array>
 #include <memory>
+#include <span>
 
 class QTimer;
 
@@ -17,9 +20,10 @@ class ScorePanel;
 } // namespace ui
 
 // What every drill has besides its board: the random source, the feedback message and
-// the timer that empties it, the "Risposte" panel, "Conferma" and "Fine" (Esc), and the
-// beep of a wrong answer. A drill adds its board and says how to show its round:
-// showTarget() and showBoard(), called by its constructor and after every answer.
+// the timer that empties it, the "Risposte" panel, "Conferma" and "Fine" (Esc), the
+// beep of a wrong answer, and what a screen reader hears of it all. A drill adds its
+// board, wires its buttons, and says how to show its round: showTarget() and
+// showBoard(), which its constructor and every answer call through showRound().
 class Drill : public ui::Form {
     Q_OBJECT
 public:
@@ -57,6 +61,21 @@ protected:
     virtual const Score &score() const = 0;
     virtual void showTarget() = 0;
     virtual void showBoard() = 0;
+    // The target as one says it: "37,4", "320 millesimi".
+    virtual QString spokenTarget() const = 0;
+    // What a screen reader says after a press on a control of the board: by default,
+    // where the press gave it the focus, the control's name and what it now holds.
+    virtual QString spokenPress(const QWidget *control) const;
+
+    // The target, what a screen reader reads after the window's title, and the board.
+    void showRound();
+    // After a press on a control of the board, whether or not it changed anything: the
+    // board shown afresh, and what it has become said, so that no key goes unanswered.
+    void answerPress(const QWidget *control, bool changed);
+    // The first `count` pieces of a stack (the beads of a rod, the blocks of a kind)
+    // shown and the others hidden; the button that stacks them holds as many.
+    void showStack(QWidget *button, std::span<QWidget *const> pieces, int count, const QString &one,
+                   const QString &many);
 
     ui::PictureButton *cmdconferma;
     ui::PictureButton *cmdfine;
@@ -81,6 +100,21 @@ protected:
         : Drill(layout, std::move(random))
         , round_(Drill::random())
     {
+    }
+
+    // A button of the board: a click asks for `add`, the right button alone (or Delete,
+    // or a touch held) for `remove`, each on the thing numbered `index`.
+    template <class Index>
+    void wire(ui::PushButton *button, Index index, bool (Board::*add)(Index), bool (Board::*remove)(Index))
+    {
+        button->enablePressAndHold();
+        connect(button, &QPushButton::clicked, this,
+                [=, this] { answerPress(button, (round_.board().*add)(index)); });
+        connect(button, &ui::PushButton::mouseDown, this, [=, this](Qt::MouseButtons buttons) {
+            // With another button held too, a right press is not a removal.
+            if (buttons == Qt::RightButton)
+                answerPress(button, (round_.board().*remove)(index));
+        });
     }
 
     Round<Board, Target> round_;

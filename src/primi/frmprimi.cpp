@@ -72,7 +72,7 @@ frmprimi::frmprimi()
 
     lbl = label("lbl", QString(), ui::rect(360, 1800, 4215, 285), Qt::AlignLeft, paleCyan);
     lbl->setSingleBorder();
-    ui::makeNotification(lbl);
+    lbl->hide();
 
     lbldiv2 = label("lbldiv2", QStringLiteral("È divisibile per i seguenti numeri:"),
                     ui::rect(360, 2280, 4215, 255), Qt::AlignLeft, ui::colour::lightGreen);
@@ -106,7 +106,11 @@ void frmprimi::cmd_Click()
     const PrimeAnswer answer =
         checkPrime(txt->text().toStdString(), QLocale().groupSeparator().toStdString());
     if (answer.accepted) {
-        ui::say(lbl, QString::fromStdString(answer.verdict), QString::fromStdString(answer.spoken));
+        lbl->setText(QString::fromStdString(answer.verdict));
+        lbl->show();
+        // Read at once, with the start of the list, while the typing box keeps the focus.
+        ui::announce(this, (answer.spoken.empty() ? lbl->text() : lbl->text() + QStringLiteral(". "))
+                               + QString::fromStdString(answer.spoken));
         if (answer.showList) {
             txtdiv->setPlainText(QString::fromStdString(answer.list));
             txtdiv->show();

@@ -100,6 +100,12 @@ void Form::place(CentreOrder order, const QMargins &margins)
         move(step + frameToClient);
 }
 
+void Form::setTabOrder(const std::vector<QWidget *> &order)
+{
+    for (auto next = order.begin(); next != order.end() && next + 1 != order.end(); ++next)
+        QWidget::setTabOrder(*next, *(next + 1));
+}
+
 void Form::setVisible(bool visible)
 {
     if (visible && frameDue_) {

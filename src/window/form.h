@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <vector>
 #include <optional>
 
 class QAbstractButton;
@@ -26,6 +27,10 @@ public:
          const QColor &background, Border border = Border::FixedSingle);
 
     void centre(CentreOrder order);
+
+    // Tab takes the keyboard from each control to the next one listed.
+    using QWidget::setTabOrder;
+    static void setTabOrder(const std::vector<QWidget *> &order);
 
     void setDefaultButton(QAbstractButton *button);
     void setCancelButton(QAbstractButton *button);

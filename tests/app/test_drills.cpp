@@ -81,22 +81,22 @@ private Q_SLOTS:
         };
         const char *right = "Giusto, complimenti!";
         const char *wrong = "Attento... Riprova!";
-        row("a right press takes the top bead", "frmabaco", "cmdu L3 cmdu R", {"u1", "u2"}, "2", "5,48", "0:0", "", 0);
-        row("Delete takes it too", "frmabaco", "cmdd L2 cmdd D", {"d1"}, "0,1", "5,48", "0:0", "", 0);
-        row("Delete held takes one", "frmabaco", "cmdd L3 cmdd H", {"d1", "d2"}, "0,2", "5,48", "0:0", "", 0);
-        row("right with the left held", "frmabaco", "cmdu L2 cmdu C", {"u1", "u2", "u3"}, "3", "5,48", "0:0", "", 0);
-        row("abacus, right answer", "frmabaco", "cmdu L6 cmdu R cmdd L4 cmdc L8 cmdconferma", {}, "0", "37", "1:0", right, 0);
-        row("abacus, wrong answer", "frmabaco", "cmdu L5 cmdd L4 cmdc L8 cmdm cmdconferma", {}, "0", "5,48", "0:1", wrong, 1);
+        row("a right press takes the top bead", "frmabaco", "cmdu*3 cmdu:right", {"u1", "u2"}, "2", "5,48", "0:0", "", 0);
+        row("Delete takes it too", "frmabaco", "cmdd*2 cmdd:delete", {"d1"}, "0,1", "5,48", "0:0", "", 0);
+        row("Delete held takes one", "frmabaco", "cmdd*3 cmdd:delete-held", {"d1", "d2"}, "0,2", "5,48", "0:0", "", 0);
+        row("right with the left held", "frmabaco", "cmdu*2 cmdu:right-over-left", {"u1", "u2", "u3"}, "3", "5,48", "0:0", "", 0);
+        row("abacus, right answer", "frmabaco", "cmdu*6 cmdu:right cmdd*4 cmdc*8 cmdconferma", {}, "0", "37", "1:0", right, 0);
+        row("abacus, wrong answer", "frmabaco", "cmdu*5 cmdd*4 cmdc*8 cmdm cmdconferma", {}, "0", "5,48", "0:1", wrong, 1);
         row("abacus, empty board", "frmabaco", "cmdconferma", {}, "0", "5,48", "0:1", wrong, 1);
-        row("left, left, right on Decine; middle on Centinaia", "frmcomponi", "cmddieci L2 cmddieci R cmdcento cmdcento M",
+        row("left, left, right on Decine; middle on Centinaia", "frmcomponi", "cmddieci*2 cmddieci:right cmdcento cmdcento:middle",
             {"shph(1)", "shpda(1)"}, "110", "1.234", "0:0", "", 0);
-        row("blocks, right with the left held", "frmcomponi", "cmdmille cmdmille C", {"imgk(1)", "imgk(2)"}, "2000", "1.234", "0:0", "", 0);
-        row("Delete takes a block away", "frmcomponi", "cmduno L2 cmduno D", {"shpu(1)"}, "1", "1.234", "0:0", "", 0);
+        row("blocks, right with the left held", "frmcomponi", "cmdmille cmdmille:right-over-left", {"imgk(1)", "imgk(2)"}, "2000", "1.234", "0:0", "", 0);
+        row("Delete takes a block away", "frmcomponi", "cmduno*2 cmduno:delete", {"shpu(1)"}, "1", "1.234", "0:0", "", 0);
         row("blocks, empty board", "frmcomponi", "cmdconferma", {}, "0", "1.234", "0:1", wrong, 1);
-        row("blocks, right answer", "frmcomponi", "cmdmille cmdcento L2 cmddieci L3 cmduno L4 cmdconferma", {}, "0", "5.678", "1:0", right, 0);
-        row("blocks, wrong answer", "frmcomponi", "cmdmille cmdcento L2 cmddieci L3 cmduno L3 cmdconferma", {}, "0", "1.234", "0:1", wrong, 1);
+        row("blocks, right answer", "frmcomponi", "cmdmille cmdcento*2 cmddieci*3 cmduno*4 cmdconferma", {}, "0", "5.678", "1:0", right, 0);
+        row("blocks, wrong answer", "frmcomponi", "cmdmille cmdcento*2 cmddieci*3 cmduno*3 cmdconferma", {}, "0", "1.234", "0:1", wrong, 1);
         // The wrong answer leaves nothing behind to add to the right one.
-        row("blocks, right after wrong", "frmcomponi", "cmdmille L2 cmdconferma cmdmille cmdcento L2 cmddieci L3 cmduno L4 cmdconferma",
+        row("blocks, right after wrong", "frmcomponi", "cmdmille*2 cmdconferma cmdmille cmdcento*2 cmddieci*3 cmduno*4 cmdconferma",
             {}, "0", "5.678", "1:1", right, 1);
     }
     void presses()
@@ -144,7 +144,7 @@ private Q_SLOTS:
     void abacusLooks()
     {
         ui::Form *w = openAbacus();
-        play(w, "cmdh cmdda cmdu L9 cmdd cmdc cmdm");
+        play(w, "cmdh cmdda cmdu*9 cmdd cmdc cmdm");
         const QImage shot = w->grab().toImage();
         const QColor rods[] = {{0, 192, 0}, {255, 0, 0}, {0, 0, 0}, {255, 255, 0}, {255, 255, 0}, {255, 255, 0}};
         for (int r = 0; r < 6; ++r)
@@ -171,7 +171,7 @@ private Q_SLOTS:
         QFETCH(QString, line);
         ui::Form *w = open(QStringLiteral("frmcolora"), {0.0f, 0.0f});
         QWidget *button = control(w, line);
-        play(w, "lbl(30) R lbl(55) R lbl(77)");
+        play(w, "lbl(30):right lbl(55):right lbl(77)");
         QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {},
                            control(w, QStringLiteral("lbl(77)"))->geometry().center());
         QCOMPARE(colouredCells(w), QList<int>({30, 55}));
@@ -223,7 +223,7 @@ private Q_SLOTS:
     void blockLooks()
     {
         ui::Form *w = openBlocks();
-        play(w, "cmduno L2 cmddieci cmdcento L2 cmdmille");
+        play(w, "cmduno*2 cmddieci cmdcento*2 cmdmille");
         const QImage shot = w->grab().toImage();
         QCOMPARE(pixel(shot, 3427, 4147), QColor(0, 0, 0));       // the second unit
         QCOMPARE(pixel(shot, 3427, 4400), QColor(255, 192, 128)); // and no third

@@ -17,14 +17,28 @@
 
 namespace {
 
-// "t37" toggles cell 37, "R3"/"r3" colour/clear row 3, "C1"/"c1" column 1, "x" clears all.
-bool apply(FractionGrid &grid, const QString &op)
+// The presses of a script, as the window tests write them: steps split by spaces, each
+// repeated as often as a star says. On a model a step is "+" and a name to add or
+// colour, "-" and a name to take away or clear, a cell's name to toggle it, or "clear".
+QStringList steps(const QString &script)
+{
+    QStringList presses;
+    for (const QString &step : script.split(u' ', Qt::SkipEmptyParts))
+        for (int n = step.contains(u'*') ? step.section(u'*', 1).toInt() : 1; n > 0; --n)
+            presses << step.section(u'*', 0, 0);
+    return presses;
+}
+
+// "cell37", "+row3", "-col1", "clear"; a number outside the grid is passed on as it is.
+bool apply(FractionGrid &grid, const QString &press)
 {
     using Op = bool (FractionGrid::*)(int);
-    static const QHash<char, Op> byLetter{
-        {'t', &FractionGrid::toggle}, {'R', &FractionGrid::colourRow}, {'r', &FractionGrid::clearRow},
-        {'C', &FractionGrid::colourColumn}, {'c', &FractionGrid::clearColumn}};
-    return op == u'x' ? grid.clear() : (grid.*byLetter.value(op.at(0).toLatin1()))(op.mid(1).toInt());
+    static const QHash<QString, Op> byName{
+        {"cell", &FractionGrid::toggle},         {"-cell", &FractionGrid::clearCell},
+        {"+row", &FractionGrid::colourRow},       {"-row", &FractionGrid::clearRow},
+        {"+col", &FractionGrid::colourColumn},    {"-col", &FractionGrid::clearColumn}};
+    const QString name = press.section(QRegularExpression("-?\\d+$"), 0, 0);
+    return press == "clear" ? grid.clear() : (grid.*byName.value(name))(press.mid(name.size()).toInt());
 }
 
 } // namespace
@@ -37,20 +51,19 @@ bool apply(FractionGrid &grid, const QString &op)
 class TestModels : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // One letter a press, h t u d c m from hundreds to thousandths: upper case adds a
-    // bead, lower case removes one. The trace holds the rod's beads after each press,
-    // "-" where the rod was full or empty and nothing changed.
+    // The rods by their buttons' captions, h da u d c m. The trace holds the rod's beads
+    // after each press, "-" where the rod was full or empty and nothing changed.
     void abacusBoard_data()
     {
         QTest::addColumn<QString>("presses");
         QTest::addColumn<QString>("trace");
         QTest::addColumn<QString>("text");
-        QTest::newRow("tenth bead on a full rod") << "UUUUUUUUUU" << "123456789-" << "9";
-        QTest::newRow("removing from an empty rod") << "dDdd" << "-10-" << "0";
-        QTest::newRow("three tenths added and removed") << "DDDddd" << "123210" << "0";
-        QTest::newRow("12 plus and minus a tenth") << "TUUDd" << "11210" << "12";
-        QTest::newRow("zeros inside the number") << "HHHCCCCC" << "12312345" << "300,05";
-        QTest::newRow("all nines") << QString("HTUDCM").repeated(9)
+        QTest::newRow("tenth bead on a full rod") << "+u*10" << "123456789-" << "9";
+        QTest::newRow("removing from an empty rod") << "-d +d -d*2" << "-10-" << "0";
+        QTest::newRow("three tenths added and removed") << "+d*3 -d*3" << "123210" << "0";
+        QTest::newRow("12 plus and minus a tenth") << "+da +u*2 +d -d" << "11210" << "12";
+        QTest::newRow("zeros inside the number") << "+h*3 +c*5" << "12312345" << "300,05";
+        QTest::newRow("all nines") << QString("+h +da +u +d +c +m ").repeated(9)
                                    << "111111222222333333444444555555666666777777888888999999" << "999,999";
     }
     void abacusBoard()
@@ -60,9 +73,9 @@ private Q_SLOTS:
         QFETCH(QString, text);
         AbacusBoard board;
         QString seen;
-        for (const QChar press : presses) {
-            const auto rod = AbacusBoard::Rod(QStringLiteral("htudcm").indexOf(press.toLower()));
-            const bool changed = press.isUpper() ? board.addBead(rod) : board.removeBead(rod);
+        for (const QString &press : steps(presses)) {
+            const auto rod = AbacusBoard::Rod(QStringList{"h", "da", "u", "d", "c", "m"}.indexOf(press.mid(1)));
+            const bool changed = press[0] == u'+' ? board.addBead(rod) : board.removeBead(rod);
             seen += changed ? QString::number(board.count(rod)) : QStringLiteral("-");
         }
         QCOMPARE(seen, trace);
@@ -106,13 +119,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("counts"); // after each operation
         QTest::addColumn<QList<int>>("colouredAtEnd");
         QTest::newRow("3 coloured: the row adds 7, clearing it takes 10")
-            << "t5 t21 t22 t25 R3 r3" << "1 2 3 4 11 1" << QList<int>{5};
+            << "cell5 cell21 cell22 cell25 +row3 -row3" << "1 2 3 4 11 1" << QList<int>{5};
         QTest::newRow("row 1 and column 1 make 19; clearing an empty line changes nothing")
-            << "R1 C1 c1 c1 r2 R1" << "10 19 9 9 9 10" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+            << "+row1 +col1 -col1*2 -row2 +row1" << "10 19 9 9 9 10" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
         QTest::newRow("ten rows make 100, Cancella frees them")
-            << "R1 R2 R3 R4 R5 R6 R7 R8 R9 R10 x" << "10 20 30 40 50 60 70 80 90 100 0" << QList<int>{};
-        QTest::newRow("toggling twice restores; outside the grid nothing changes")
-            << "t37 t100 t37 t0 t101 R0 C11 r-1 c11" << "1 2 1 1 1 1 1 1 1" << QList<int>{100};
+            << "+row1 +row2 +row3 +row4 +row5 +row6 +row7 +row8 +row9 +row10 clear"
+            << "10 20 30 40 50 60 70 80 90 100 0" << QList<int>{};
+        QTest::newRow("toggling twice restores; clearing a cell clears it once; outside the grid nothing changes")
+            << "cell37 cell100 cell37 cell7 -cell7*2 cell0 cell101 -cell101 +row0 +col11 -row-1 -col11"
+            << "1 2 1 2 1 1 1 1 1 1 1 1 1" << QList<int>{100};
     }
 
     // Whether an operation reports a change is checked through the window, which redraws only then.
@@ -121,8 +136,8 @@ private Q_SLOTS:
         QFETCH(QString, script);
         FractionGrid grid;
         QStringList counts;
-        for (const QString &op : script.split(u' ')) {
-            apply(grid, op);
+        for (const QString &press : steps(script)) {
+            apply(grid, press);
             counts << QString::number(grid.count());
         }
         QTEST(counts.join(u' '), "counts");
@@ -131,6 +146,14 @@ private Q_SLOTS:
             if (grid.coloured(k))
                 coloured << k;
         QTEST(coloured, "colouredAtEnd");
+        // Each line counts its own coloured cells, 0 to 10: rows 1 to 10, then columns.
+        QStringList lines, want;
+        for (int n = 1; n <= FractionGrid::side; ++n) {
+            lines << QString::number(grid.colouredInRow(n)) << QString::number(grid.colouredInColumn(n));
+            want << QString::number(std::count_if(coloured.begin(), coloured.end(), [n](int k) { return (k - 1) / 10 + 1 == n; }))
+                 << QString::number(std::count_if(coloured.begin(), coloured.end(), [n](int k) { return (k - 1) % 10 + 1 == n; }));
+        }
+        QCOMPARE(lines, want);
     }
 
     // Each kind at both ends of its share of the first draw, and each numerator range at its ends.
@@ -138,15 +161,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<float>("kindDraw");
         QTest::addColumn<float>("numeratorDraw");
-        QTest::addColumn<QString>("drawn"); // the fraction, then the cells it asks for
-        QTest::newRow("10/10") << 0.33333331f << 0.99999994f << "10/10: 100";
-        QTest::newRow("1/100") << 0.33333334f << 0.0f << "1/100: 1";
-        QTest::newRow("100/100") << 0.6666666f << 0.99999994f << "100/100: 100";
-        QTest::newRow("10/1000") << 0.6666667f << 0.0f << "10/1000: 1";
-        QTest::newRow("370/1000") << 0.99999994f << 0.365f << "370/1000: 37";
-        QTest::newRow("1000/1000") << 0.9f << 0.99999994f << "1000/1000: 100";
-        QTest::newRow("a faulty 1.0 held in range") << 1.0f << 1.0f << "1000/1000: 100";
-        QTest::newRow("a faulty negative held in range") << -0.5f << -0.5f << "1/10: 10";
+        QTest::addColumn<QString>("drawn"); // the fraction, the cells it asks for, as one says it
+        QTest::newRow("10/10") << 0.33333331f << 0.99999994f << "10/10: 100, 10 decimi";
+        QTest::newRow("1/100") << 0.33333334f << 0.0f << "1/100: 1, 1 centesimo";
+        QTest::newRow("100/100") << 0.6666666f << 0.99999994f << "100/100: 100, 100 centesimi";
+        QTest::newRow("10/1000") << 0.6666667f << 0.0f << "10/1000: 1, 10 millesimi";
+        QTest::newRow("370/1000") << 0.99999994f << 0.365f << "370/1000: 37, 370 millesimi";
+        QTest::newRow("1000/1000") << 0.9f << 0.99999994f << "1000/1000: 100, 1000 millesimi";
+        QTest::newRow("a faulty 1.0 held in range") << 1.0f << 1.0f << "1000/1000: 100, 1000 millesimi";
+        QTest::newRow("a faulty negative held in range") << -0.5f << -0.5f << "1/10: 10, 1 decimo";
     }
     void fraction()
     {
@@ -154,23 +177,24 @@ private Q_SLOTS:
         QFETCH(float, numeratorDraw);
         ScriptedRandom random({kindDraw, numeratorDraw});
         const Fraction f = Fraction::draw(random);
-        QTEST(QStringLiteral("%1/%2: %3").arg(f.numerator()).arg(f.denominator()).arg(f.targetCells()), "drawn");
+        QTEST(QStringLiteral("%1/%2: %3, %4").arg(f.numerator()).arg(f.denominator()).arg(f.targetCells())
+                  .arg(QString::fromStdString(f.spoken())), "drawn");
         QCOMPARE(random.used(), std::size_t(2));
     }
 
-    // One letter a press: U T H K add a unit, ten, hundred, thousand, lower case removes
-    // one, C clears. The trace holds the kind's blocks after each press, "-" where it
-    // changed nothing, 0 for a clearing; then the value.
+    // The kinds by their buttons' names, uno dieci cento mille. The trace holds the
+    // kind's blocks after each press, "-" where it changed nothing, 0 for a clearing;
+    // then the value.
     void blockBoard_data()
     {
         QTest::addColumn<QString>("presses");
         QTest::addColumn<QString>("trace");
-        QTest::newRow("left, left, right on tens") << "TTt" << "121 = 10";
-        QTest::newRow("tenth unit refused") << "UUUUUUUUUU" << "123456789- = 9";
-        QTest::newRow("removing from empty refused") << "kKkk" << "-10- = 0";
-        QTest::newRow("clear, then a unit") << "KTTtHUCU" << "11211101 = 1";
+        QTest::newRow("left, left, right on tens") << "+dieci*2 -dieci" << "121 = 10";
+        QTest::newRow("tenth unit refused") << "+uno*10" << "123456789- = 9";
+        QTest::newRow("removing from empty refused") << "-mille +mille -mille*2" << "-10- = 0";
+        QTest::newRow("clear, then a unit") << "+mille +dieci*2 -dieci +cento +uno clear +uno" << "11211101 = 1";
         QTest::newRow("all nines")
-            << QString("KHTU").repeated(9) << "111122223333444455556666777788889999 = 9999";
+            << QString("+mille +cento +dieci +uno ").repeated(9) << "111122223333444455556666777788889999 = 9999";
     }
     void blockBoard()
     {
@@ -178,14 +202,14 @@ private Q_SLOTS:
         QFETCH(QString, trace);
         BlockBoard board;
         QString seen;
-        for (const QChar press : presses) {
-            const auto kind = BlockKind(QStringLiteral("UTHK").indexOf(press.toUpper()));
-            if (press == u'C') {
+        for (const QString &press : steps(presses)) {
+            const auto kind = BlockKind(QStringList{"uno", "dieci", "cento", "mille"}.indexOf(press.mid(1)));
+            if (press == "clear") {
                 board.clear();
                 seen += QStringLiteral("0");
                 continue;
             }
-            const bool changed = press.isUpper() ? board.add(kind) : board.remove(kind);
+            const bool changed = press[0] == u'+' ? board.add(kind) : board.remove(kind);
             seen += changed ? QString::number(board.count(kind)) : QStringLiteral("-");
         }
         QCOMPARE(seen + " = " + QString::number(board.value()), trace);
@@ -253,6 +277,23 @@ private Q_SLOTS:
             QCOMPARE(answer.showList, !list.isEmpty());
             QVERIFY2(want.startsWith(u'…') ? shown.endsWith(want.mid(1)) : shown == want, qPrintable(shown));
         }
+    }
+
+    // A screen reader reads the start of the list: ten divisors at most.
+    void primeSpoken_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("4") << "4" << "È divisibile per 2.";
+        QTest::newRow("12") << "12" << "È divisibile per 2, 3, 4 e 6.";
+        QTest::newRow("ten of them") << "60" << "È divisibile per 2, 3, 4, 5, 6, 10, 12, 15, 20 e 30.";
+        QTest::newRow("more") << "10000" << "È divisibile per 2, 4, 5, 8, 10, 16, 20, 25, 40, 50 e altri.";
+        QTest::newRow("a prime") << "97" << "";
+    }
+    void primeSpoken()
+    {
+        QFETCH(QString, typed);
+        QTEST(QString::fromStdString(checkPrime(typed.toStdString(), ".").spoken), "spoken");
     }
 
     // Every n up to 30000, two dozen drawn up to the largest, and lists cut at 500 (670 and

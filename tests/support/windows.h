@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QStyleHints>
 #include <QtTest>
 
 // A window by its name; the drills draw from the given values, or from the clock.
@@ -61,25 +62,48 @@ inline QString textOf(const QWidget *c)
     return c->isWindow() ? c->windowTitle() : c->accessibleName();
 }
 
-// A whole press of a mouse button: L left, R right, M middle, C right with the left
-// held; or D, the Delete key on the focused control; H, Delete held until it repeats.
-inline void press(QWidget *c, char how)
+// One press of a control, in the words of the scripts below: with the mouse "left",
+// "right", "middle" or "right-over-left" (the right button while the left is held);
+// at the keyboard, on the control, "delete" or "delete-held" (held until it repeats);
+// at a touch screen "tap", "hold" (held past the press-and-hold interval, trembling a
+// little), "slide-off" (moved off the control before that), and "mouse-held", the
+// left mouse button held as long.
+inline void press(QWidget *c, const QString &how)
 {
-    if (how == 'D' || how == 'H') {
+    static QPointingDevice *const touch = QTest::createTouchDevice();
+    QWidget *w = c->window();
+    const QPoint at = c->mapTo(w, c->rect().center());
+    const QPoint off = at + QPoint(how == "slide-off" ? c->width() : 0, 0);
+    const int held = QGuiApplication::styleHints()->mousePressAndHoldInterval() + 300;
+    if (how == "delete" || how == "delete-held") {
         c->setFocus();
         QTest::keyPress(c, Qt::Key_Delete);
-        for (int repeat = how == 'H' ? 3 : 0; repeat > 0; --repeat) {
+        for (int repeat = how == "delete-held" ? 3 : 0; repeat > 0; --repeat) {
             QKeyEvent again(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(), true);
             QApplication::sendEvent(c, &again);
         }
         QTest::keyRelease(c, Qt::Key_Delete);
-        return;
+    } else if (how == "mouse-held") {
+        QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::qWait(held);
+        QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, at);
+    } else if (how == "tap" || how == "hold" || how == "slide-off") {
+        QTest::touchEvent(w, touch).press(0, at, w);
+        if (how == "slide-off")
+            QTest::touchEvent(w, touch).move(0, off, w);
+        for (int waited = 0; how != "tap" && waited < held; waited += 100) {
+            QTest::qWait(100);
+            if (how == "hold")
+                QTest::touchEvent(w, touch).move(0, at + QPoint(waited / 100 % 2, 0), w);
+        }
+        QTest::touchEvent(w, touch).release(0, off, w);
+    } else {
+        if (how == "right-over-left")
+            QTest::mousePress(c, Qt::LeftButton);
+        QTest::mouseClick(c, how == "middle" ? Qt::MiddleButton : how == "left" ? Qt::LeftButton : Qt::RightButton);
+        if (how == "right-over-left")
+            QTest::mouseRelease(c, Qt::LeftButton);
     }
-    if (how == 'C')
-        QTest::mousePress(c, Qt::LeftButton);
-    QTest::mouseClick(c, how == 'L' ? Qt::LeftButton : how == 'M' ? Qt::MiddleButton : Qt::RightButton);
-    if (how == 'C')
-        QTest::mouseRelease(c, Qt::LeftButton);
 }
 
 inline QColor pixel(const QImage &shot, int xTwips, int yTwips)
@@ -103,16 +127,22 @@ inline QColor ink(QWidget *w, const QString &name, int topRows = 0)
     return darkest;
 }
 
-// Plays presses split by spaces, each a control's name, a letter for how it is
-// pressed (as for press()) and how many times: "cmdu L3", "cmdconferma".
+// Plays a script: steps split by spaces, each a control's name, then how it is pressed
+// after a colon (a left click when not said) and how many times after a star:
+// "cmdu*3 cmdu:right lbl(5):tap"; or a key in brackets, typed where the focus is:
+// "[Tab]*4 [Space] [Right]".
 inline void play(QWidget *w, const QString &script)
 {
-    const QStringList words = script.split(u' ', Qt::SkipEmptyParts);
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        QWidget *c = control(w, words[i]);
-        const QString how = i + 1 < words.size() && words[i + 1].front().isUpper() ? words[++i] : QStringLiteral("L");
-        for (int n = how.size() > 1 ? how.mid(1).toInt() : 1; n > 0; --n)
-            press(c, how.front().toLatin1());
+    for (const QString &step : script.split(u' ', Qt::SkipEmptyParts)) {
+        const QString what = step.section(u'*', 0, 0);
+        for (int n = step.contains(u'*') ? step.section(u'*', 1).toInt() : 1; n > 0; --n) {
+            if (what.startsWith(u'[')) {
+                const QKeySequence key(what.mid(1, what.size() - 2));
+                QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+            } else {
+                press(control(w, what.section(u':', 0, 0)), what.contains(u':') ? what.section(u':', 1) : "left");
+            }
+        }
     }
 }
 
