@@ -13,19 +13,11 @@ namespace {
 // What the abacus has of every drill, as its layout gives it.
 Drill::Layout drillLayout()
 {
-    return {.caption = QStringLiteral("Componi con l'abaco"),
-            .clientTwips = {8910, 6255},
-            .back = ui::colour::lightPink,
-            .centre = ui::CentreOrder::LeftFirst,
-            .messageTwips = {840, 240, 5415, 495},
-            .messageFont = ui::font(ui::comicSans, 18, true, true),
-            .messageInk = ui::colour::blue,
-            .panelTwips = {7020, 1920},
-            .buttonFace = ui::colour::lightOrange,
-            .confermaTwips = {7440, 5520},
-            .fineTwips = {8160, 5520},
-            .finePicture = QStringLiteral(":/fine.svg"),
-            .timerName = QStringLiteral("timer"),
+    return {.caption = QStringLiteral("Componi con l'abaco"), .clientTwips = {8910, 6255}, .back = ui::colour::lightPink,
+            .centre = ui::CentreOrder::LeftFirst, .messageTwips = {840, 240, 5415, 495},
+            .messageFont = ui::font(ui::comicSans, 18, true, true), .messageInk = ui::colour::blue,
+            .panelTwips = {7020, 1920}, .buttonFace = ui::colour::lightOrange, .confermaTwips = {7440, 5520},
+            .fineTwips = {8160, 5520}, .finePicture = QStringLiteral(":/fine.svg"), .timerName = QStringLiteral("timer"),
             .beep = Drill::Beep::BeforeCounts};
 }
 

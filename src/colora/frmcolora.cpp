@@ -34,21 +34,12 @@ QString indexed(const char *name, int index)
 // What the fraction drill has of every drill, as its layout gives it.
 Drill::Layout drillLayout()
 {
-    return {.caption = QStringLiteral("Colora la frazione"),
-            .clientTwips = {6510, 5445},
-            .back = back,
-            .centre = ui::CentreOrder::TopFirst,
-            .messageTwips = {840, 240, 3615, 495},
-            .messageFont = ui::font(ui::comicSans, 18, false, true),
-            .messageInk = ui::vbColor(0x00FF00FF),
-            .panelTwips = {4680, 960},
-            .buttonFace = ui::colour::lightPink,
-            .confermaTwips = {5040, 3840},
-            .fineTwips = {5760, 4560},
-            .finePicture = QStringLiteral(":/fine.svg"),
-            .timerName = QStringLiteral("time"),
-            .beep = Drill::Beep::BeforeCounts,
-            .rightCaptionName = QStringLiteral("Label4")};
+    return {.caption = QStringLiteral("Colora la frazione"), .clientTwips = {6510, 5445}, .back = back,
+            .centre = ui::CentreOrder::TopFirst, .messageTwips = {840, 240, 3615, 495},
+            .messageFont = ui::font(ui::comicSans, 18, false, true), .messageInk = ui::vbColor(0x00FF00FF),
+            .panelTwips = {4680, 960}, .buttonFace = ui::colour::lightPink, .confermaTwips = {5040, 3840},
+            .fineTwips = {5760, 4560}, .finePicture = QStringLiteral(":/fine.svg"), .timerName = QStringLiteral("time"),
+            .beep = Drill::Beep::BeforeCounts, .rightCaptionName = QStringLiteral("Label4")};
 }
 
 } // namespace

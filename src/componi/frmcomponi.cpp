@@ -57,20 +57,12 @@ const KindLook kinds[] = {
 // What the composition drill has of every drill, as its layout gives it.
 Drill::Layout drillLayout()
 {
-    return {.caption = QStringLiteral("Componi il numero"),
-            .clientTwips = {8910, 6255},
-            .back = back,
-            .centre = ui::CentreOrder::TopFirst,
-            .messageTwips = {5760, 4680, 3015, 615},
-            .messageFont = ui::font(ui::comicSans, 15.75, false, true),
-            .messageInk = ui::colour::blue,
-            .panelTwips = {7080, 3120},
-            .buttonFace = ui::colour::lightCyan,
-            .confermaTwips = {7440, 5520},
-            .fineTwips = {8160, 5520},
-            .finePicture = QStringLiteral(":/fine_tray.svg"),
-            .timerName = QStringLiteral("time"),
-            .beep = Drill::Beep::AfterCounts};
+    return {.caption = QStringLiteral("Componi il numero"), .clientTwips = {8910, 6255}, .back = back,
+            .centre = ui::CentreOrder::TopFirst, .messageTwips = {5760, 4680, 3015, 615},
+            .messageFont = ui::font(ui::comicSans, 15.75, false, true), .messageInk = ui::colour::blue,
+            .panelTwips = {7080, 3120}, .buttonFace = ui::colour::lightCyan, .confermaTwips = {7440, 5520},
+            .fineTwips = {8160, 5520}, .finePicture = QStringLiteral(":/fine_tray.svg"),
+            .timerName = QStringLiteral("time"), .beep = Drill::Beep::AfterCounts};
 }
 
 } // namespace
