@@ -25,6 +25,15 @@ fi
 . "$top/tests/e2e/lib.sh" "$program"
 log=$E2E_TMP/orca.debug
 
+# Starts the AT-SPI bus on this script's own session bus (dbus-run-session) and waits
+# until it answers.
+e2e_start_atspi_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_until eval 'dbus-send --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        string:org.a11y.Bus | grep -q true' || e2e_fail "no AT-SPI bus"
+}
+
 export XDG_RUNTIME_DIR=$E2E_TMP GSETTINGS_BACKEND=memory
 # In Italian, as in a classroom: the program and Orca alike.
 e2e_italian

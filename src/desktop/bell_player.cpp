@@ -47,8 +47,10 @@ void BellPlayer::soundThread(std::shared_ptr<Shared> shared)
         lock.lock();
         shared->busy = false;
         if (shared->settle(ring)) {
-            if (!sounds && shared->owner)
-                QMetaObject::invokeMethod(shared->owner, [] { QApplication::beep(); }, Qt::QueuedConnection);
+            if (!sounds && shared->owner) {
+                BellPlayer *owner = shared->owner;
+                QMetaObject::invokeMethod(owner, [owner] { owner->xBell_(); }, Qt::QueuedConnection);
+            }
         } else if (sounds) {
             // The server answered after the X bell had rung for this answer.
             lock.unlock();
@@ -58,8 +60,9 @@ void BellPlayer::soundThread(std::shared_ptr<Shared> shared)
     }
 }
 
-BellPlayer::BellPlayer(QObject *parent)
+BellPlayer::BellPlayer(QObject *parent, std::function<void()> xBell)
     : QObject(parent)
+    , xBell_(xBell ? std::move(xBell) : [] { QApplication::beep(); })
     , shared_(std::make_shared<Shared>())
 {
     shared_->owner = this;
@@ -88,7 +91,7 @@ void BellPlayer::ring()
     if (shared_->busy) {
         // The server has not answered the previous ring yet: this one does not wait.
         lock.unlock();
-        QApplication::beep();
+        xBell_();
         return;
     }
     const std::uint64_t ring = ++shared_->latest;
@@ -100,7 +103,7 @@ void BellPlayer::ring()
         std::unique_lock lock(shared_->mutex);
         if (shared_->settle(ring)) {
             lock.unlock();
-            QApplication::beep();
+            xBell_();
         }
     });
 }

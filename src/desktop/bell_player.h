@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -20,7 +21,8 @@ public:
     // reaching the server); a server that takes longer is not answering.
     static constexpr int answerMs = 500;
 
-    explicit BellPlayer(QObject *parent);
+    // The X bell is rung through xBell, the application's by default.
+    explicit BellPlayer(QObject *parent, std::function<void()> xBell = {});
     ~BellPlayer() override;
 
     void ring();
@@ -33,6 +35,7 @@ private:
     struct Shared;
     static void soundThread(std::shared_ptr<Shared> shared);
 
+    std::function<void()> xBell_;
     std::shared_ptr<Shared> shared_;
     std::thread worker_;
 };

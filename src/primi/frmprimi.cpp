@@ -4,6 +4,7 @@
 #include "window/colour.h"
 #include "window/fonts.h"
 #include "controls/label.h"
+#include "controls/list_box.h"
 #include "controls/picture_button.h"
 #include "window/registry.h"
 #include "desktop/screen_reader.h"
@@ -11,7 +12,6 @@
 
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -78,16 +78,11 @@ frmprimi::frmprimi()
                     ui::rect(360, 2280, 4215, 255), Qt::AlignLeft, ui::colour::lightGreen);
     lbldiv2->hide();
 
-    // The list is an answer, not something to type into.
-    txtdiv = new QPlainTextEdit(this);
+    txtdiv = new ui::ListBox(this);
     txtdiv->setObjectName(QStringLiteral("txtdiv"));
     txtdiv->setGeometry(ui::rect(360, 2520, 4215, 735));
     txtdiv->setFont(plain);
-    txtdiv->setReadOnly(true);
     txtdiv->setAccessibleName(QStringLiteral("divisori"));
-    txtdiv->setTabChangesFocus(true);
-    txtdiv->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtdiv->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     paint(txtdiv, ink, paleCyan);
     txtdiv->hide();
 

@@ -3,11 +3,11 @@
 #include "window/form.h"
 
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace ui {
 class Label;
-}
+class ListBox;
+} // namespace ui
 
 // The prime number checker: type a number, learn whether it is prime and, if not,
 // which numbers divide it.
@@ -23,5 +23,5 @@ private:
     QLineEdit *txt;
     ui::Label *lbl;
     ui::Label *lbldiv2;
-    QPlainTextEdit *txtdiv;
+    ui::ListBox *txtdiv;
 };

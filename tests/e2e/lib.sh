@@ -56,15 +56,6 @@ e2e_start_wm() {
     done
 }
 
-# Starts the AT-SPI bus on this test's own session bus (dbus-run-session) and waits
-# until it answers.
-e2e_start_atspi_bus() {
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
-    E2E_PIDS+=($!)
-    e2e_until eval 'dbus-send --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-        string:org.a11y.Bus | grep -q true' || e2e_fail "no AT-SPI bus"
-}
-
 # Sets E2E_ITALIAN to the environment of a program run in Italian, as in a classroom,
 # making the locale here where the system lacks it.
 e2e_italian() {

@@ -43,6 +43,15 @@ inline ui::Form *open(const QString &name, std::vector<float> draws = {})
     return w;
 }
 
+// A drill drawing known targets: the abacus asks for 5,48, then 37; the blocks for
+// 1.234, then 5.678; the grid for 1/10, then 37/100.
+inline ui::Form *openDrill(const QString &name)
+{
+    return open(name, name == "frmabaco"     ? std::vector<float>{0.1f, 0.5f, 0.5f, 0.5f, 0.5f, 0.37f, 0.1f, 0.04f}
+                      : name == "frmcomponi" ? std::vector<float>{1134.5f / 9900, 5578.5f / 9900}
+                                             : std::vector<float>{0.0f, 0.0f, 0.5f, 0.365f});
+}
+
 template <class T = QWidget>
 T *control(const QWidget *w, const QString &name)
 {
@@ -129,14 +138,16 @@ inline QColor ink(QWidget *w, const QString &name, int topRows = 0)
 
 // Plays a script: steps split by spaces, each a control's name, then how it is pressed
 // after a colon (a left click when not said) and how many times after a star:
-// "cmdu*3 cmdu:right lbl(5):tap"; or a key in brackets, typed where the focus is:
-// "[Tab]*4 [Space] [Right]".
+// "cmdu*3 cmdu:right lbl(5):tap"; or, where the focus is, a key in brackets or text in
+// braces: "[Tab]*4 [Space] [Num+Enter] {12}".
 inline void play(QWidget *w, const QString &script)
 {
     for (const QString &step : script.split(u' ', Qt::SkipEmptyParts)) {
         const QString what = step.section(u'*', 0, 0);
         for (int n = step.contains(u'*') ? step.section(u'*', 1).toInt() : 1; n > 0; --n) {
-            if (what.startsWith(u'[')) {
+            if (what.startsWith(u'{')) {
+                QTest::keyClicks(QApplication::focusWidget(), what.mid(1, what.size() - 2));
+            } else if (what.startsWith(u'[')) {
                 const QKeySequence key(what.mid(1, what.size() - 2));
                 QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
             } else {
