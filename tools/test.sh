@@ -1,12 +1,17 @@
 #!/bin/sh
-# Sets up a Debian 12 machine, builds Numerandia with its tests and runs them all:
-# unit, window, end-to-end (among them what the screen reader Orca says while a
-# pupil plays a round of each drill with the keyboard) and install tests; a minute of
-# fuzzing of the prime checker's reader; then the unit and window tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Any failure or sanitizer report fails the run.
+# Sets up a Debian 12 machine, checks every shell script with shellcheck, builds
+# Numerandia with its tests and runs them all: unit, window, end-to-end (among them
+# what the screen reader Orca says while a pupil plays a round of each drill with the
+# keyboard) and install tests; a minute of fuzzing of the prime checker's reader; then
+# the unit and window tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Any failure, sanitizer report or shellcheck finding fails the run.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/setup.sh --tests
+
+# Before any build, so that a slip in a script fails the run in seconds.
+find . \( -path './build*' -o -path ./.git \) -prune -o -type f \( -name '*.sh' -o -path ./.ci/run \) \
+    -exec shellcheck {} +
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test
