@@ -13,7 +13,7 @@ out=${2:-$top/docs/screenshots}
 if [ -z "$program" ]; then
     sh "$top/tools/setup.sh" --tests || exit 1
     cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DNUMERANDIA_TESTS=OFF -DNUMERANDIA_BENCHMARKS=OFF || exit 1
+        -DBUILD_TESTING=OFF -DNUMERANDIA_BENCHMARKS=OFF || exit 1
     cmake --build "$top/build" --target numerandia || exit 1
     program=$top/build/src/numerandia
 fi

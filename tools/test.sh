@@ -13,12 +13,12 @@ sh tools/setup.sh --tests
 find . \( -path './build*' -o -path ./.git \) -prune -o -type f \( -name '*.sh' -o -path ./.ci/run \) \
     -exec shellcheck {} +
 
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMERANDIA_BENCHMARKS=ON
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure -j2
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DNUMERANDIA_FUZZ=ON -DNUMERANDIA_TESTS=OFF -DNUMERANDIA_BENCHMARKS=OFF
+    -DNUMERANDIA_FUZZ=ON -DBUILD_TESTING=OFF -DNUMERANDIA_BENCHMARKS=OFF
 cmake --build build-fuzz --target fuzz_prime_check
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
