@@ -1,8 +1,8 @@
-# The project's VERSION is the only place the version is written: the manual pages and
-# the software-centre description are made here from their templates in data/. Debian's
-# changelog must write its versions out, so its newest entry has to be this version's,
-# and that entry's date is the description's release date: a new version without a new
-# entry stops the configure rather than ship two versions.
+# What shows the version takes it from the project's VERSION: the manual pages and the
+# software-centre description are made here from their templates (data/*.in). Debian's
+# changelog alone must write its versions out, so its newest entry has to be this
+# version's, and that entry's date is the description's release date: a new version
+# without a new entry stops the configure rather than ship two versions.
 set(changelog ${PROJECT_SOURCE_DIR}/data/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 file(STRINGS ${changelog} newest LIMIT_COUNT 1)
