@@ -1,25 +1,26 @@
 # The manual page, the copyright file and the changelog, and the Debian package that
 # CPack builds from the install:
 #   cpack --config <build>/CPackConfig.cmake -B <folder>  ->  numerandia_<version>_<arch>.deb
-# The package is native: its version is the project's (1.0), with no Debian revision,
-# since the packaging lives in the project itself.
+# The package is native: its version is the project's, with no Debian revision, since
+# the packaging lives in the project itself.
 
 # Compressed as Debian wants them: at the highest level, with no name or time stamp
 # in the header, so that two builds give the same bytes.
 find_program(NUMERANDIA_GZIP gzip REQUIRED)
 set(docs ${PROJECT_BINARY_DIR}/docs)
 set(compressed)
-foreach(pair "data/man/numerandia.6|man/numerandia.6.gz" "data/man/it/numerandia.6|man/it/numerandia.6.gz"
-             "data/changelog|changelog.gz")
+# The manual pages as cmake/version.cmake made them.
+foreach(pair "${PROJECT_BINARY_DIR}/data/man/numerandia.6|man/numerandia.6.gz"
+             "${PROJECT_BINARY_DIR}/data/man/it/numerandia.6|man/it/numerandia.6.gz"
+             "${PROJECT_SOURCE_DIR}/data/changelog|changelog.gz")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 source)
   list(GET pair 1 output)
   get_filename_component(folder ${docs}/${output} DIRECTORY)
   add_custom_command(OUTPUT ${docs}/${output}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-    COMMAND sh -c "\"$0\" -9nc \"$1\" > \"$2\"" ${NUMERANDIA_GZIP}
-            ${PROJECT_SOURCE_DIR}/${source} ${docs}/${output}
-    DEPENDS ${PROJECT_SOURCE_DIR}/${source}
+    COMMAND sh -c "\"$0\" -9nc \"$1\" > \"$2\"" ${NUMERANDIA_GZIP} ${source} ${docs}/${output}
+    DEPENDS ${source}
     VERBATIM)
   list(APPEND compressed ${docs}/${output})
 endforeach()

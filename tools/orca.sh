@@ -22,6 +22,7 @@ if [ -z "${ORCA_OWN_BUS:-}" ]; then
     ORCA_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$(realpath "$program")"
 fi
 
+# shellcheck source=../tests/e2e/lib.sh
 . "$top/tests/e2e/lib.sh" "$program"
 log=$E2E_TMP/orca.debug
 
@@ -63,7 +64,7 @@ sys.argv[0] = "orca"
 sys.exit(main())
 EOF
 orca=$!
-E2E_PIDS+=($orca)
+E2E_PIDS+=("$orca")
 
 # Whether Orca has said something holding $2 since line $1 of its log.
 said_since() { tail -n +"$1" "$log" 2>/dev/null | grep 'SPEECH OUTPUT' | grep -qF -- "$2"; }

@@ -4,6 +4,6 @@ set -eu
 cd "$(dirname "$0")/.."
 sh tools/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DNUMERANDIA_TESTS=OFF -DNUMERANDIA_BENCHMARKS=OFF
+    -DBUILD_TESTING=OFF -DNUMERANDIA_BENCHMARKS=OFF
 cmake --build build --target numerandia
 exec ./build/src/numerandia

@@ -13,7 +13,7 @@ out=${2:-$top/docs/screenshots}
 if [ -z "$program" ]; then
     sh "$top/tools/setup.sh" --tests || exit 1
     cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DNUMERANDIA_TESTS=OFF -DNUMERANDIA_BENCHMARKS=OFF || exit 1
+        -DBUILD_TESTING=OFF -DNUMERANDIA_BENCHMARKS=OFF || exit 1
     cmake --build "$top/build" --target numerandia || exit 1
     program=$top/build/src/numerandia
 fi
@@ -21,6 +21,7 @@ fi
 [ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }
 mkdir -p "$out" || exit 1
 
+# shellcheck source=../tests/e2e/lib.sh
 . "$top/tests/e2e/lib.sh" "$program"
 
 # The program runs in Italian, as in a classroom (the prime checker reads digit
@@ -36,7 +37,7 @@ app_env=("${E2E_ITALIAN[@]}")
 # loop run as usual. Should the drill ever draw differently, start it under this
 # clock, see which fraction it asks for, and change the rows below. $LIB is left
 # for the dynamic loader to fill in with the library folder of the program's architecture.
-# shellcheck disable=SC2016
+# shellcheck disable=SC2016 # $LIB is the loader's, not the shell's
 app_env+=(TZ=UTC FAKETIME="2024-09-16 08:30:03" FAKETIME_DONT_FAKE_MONOTONIC=1
     LD_PRELOAD='/usr/$LIB/faketime/libfaketime.so.1')
 
@@ -109,7 +110,7 @@ e2e_click "$start" 2167 1627
 componi=$(e2e_wait_window "Componi il numero") || e2e_fail "no composition drill"
 for block in "6547 1327" "8107 1327" "8107 1327" "6547 2047" "6547 2047" "6547 2047" \
     "8107 2047" "8107 2047" "8107 2047" "8107 2047"; do
-    # shellcheck disable=SC2086
+    # shellcheck disable=SC2086 # x and y, split on purpose
     e2e_click "$componi" $block
 done
 shot "$componi" componi

@@ -8,7 +8,7 @@ fonts-comic-neue fonts-liberation2 libcanberra0 libcanberra-pulse sound-theme-fr
 if [ "${1:-}" = "--tests" ]; then
     packages="$packages xvfb xdotool x11-utils imagemagick libbenchmark-dev libxdamage-dev \
 clang libclang-rt-14-dev desktop-file-utils appstream openbox lintian dpkg-dev faketime locales \
-pulseaudio pulseaudio-utils sox"
+pulseaudio pulseaudio-utils sox shellcheck"
     # A screen reader's view: a private D-Bus with its AT-SPI bus, and Orca.
     packages="$packages dbus at-spi2-core python3-pyatspi orca"
 fi
@@ -24,5 +24,5 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing:$missing"
 $sudo apt-get update -qq
-# shellcheck disable=SC2086
+# shellcheck disable=SC2086 # one argument a package, split on purpose
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

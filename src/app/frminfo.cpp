@@ -43,7 +43,7 @@ frminfo::frminfo()
         return label;
     };
     caption("Label4", QStringLiteral("versione: "), ui::rect(600, 1320, 975, 255), Qt::AlignRight);
-    caption("Label5", QStringLiteral("1.0"), ui::rect(1680, 1320, 375, 255));
+    caption("Label5", QStringLiteral(NUMERANDIA_VERSION), ui::rect(1680, 1320, 375, 255));
     caption("Label8", QStringLiteral("data: "), ui::rect(960, 1680, 615, 255), Qt::AlignRight);
     caption("Label9", QStringLiteral("10 marzo 2003"), ui::rect(1680, 1680, 1695, 255));
     caption("Label2", QStringLiteral("autore: "), ui::rect(840, 2040, 735, 255), Qt::AlignRight);

@@ -28,7 +28,7 @@ private Q_SLOTS:
             "  --zoom <FATTORE>  Ingrandisce tutte le finestre per la lavagna interattiva o\n"
             "                    il proiettore: 1, 1.5, 2, 2.5 o 3 (normale: 1).\n");
         row("help, English", {"-h"}, false, 0, 0, "Usage: numerandia [options]\nArithmetic exercise book for primary school.\n…");
-        row("version", {"--version"}, true, 0, 0, "Numerandia 1.0\n");
+        row("version", {"--version"}, true, 0, 0, "Numerandia " NUMERANDIA_VERSION "\n");
         row("zoom 1", {"--zoom", "1"}, true, -1, 1, "");
         row("zoom 1.5", {"--zoom=1.5"}, true, -1, 1.5, "");
         row("zoom 2,5", {"--zoom", "2,5"}, true, -1, 2.5, "numerandia: Lo schermo è troppo piccolo per --zoom 2.5: uso --zoom 1.5.\n");

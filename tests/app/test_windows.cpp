@@ -27,7 +27,7 @@ private Q_SLOTS:
             "cmdcolora=Colora la frazione", "cmdcomponi=Componi il numero", "cmdprimi=Numeri primi",
             "cmdistruzioni=Istruzioni", "cmdesci=Esci"};
         QTest::newRow("frminfo") << "frminfo" << QStringList{"=Informazioni", "Label10=Numerandia",
-            "Label4=versione: ", "Label5=1.0", "Label8=data: ", "Label9=10 marzo 2003", "Label2=autore: ",
+            "Label4=versione: ", "Label5=" NUMERANDIA_VERSION, "Label8=data: ", "Label9=10 marzo 2003", "Label2=autore: ",
             "Label3=e-mail: ", "Label6=Gli autori", "Label7=info@example.org", "cmdok=&OK"};
         QTest::newRow("frmistruzioni") << "frmistruzioni" << QStringList{"=Istruzioni", "cmdok=&OK",
             "Label1=Per selezionare le caselle, basta fare clic su di esse,  per selezionare intere righe o colonne, "

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the end-to-end tests: each test starts its own Xvfb on a free display,
 # runs the real program on it, drives it with real events through xdotool and reads
 # pixels off the screen. Everything started here is stopped on exit, pass or fail.
@@ -110,6 +111,7 @@ e2e_type() { e2e_key "$1" "$2" type; }
 # Prints the colour, as #RRGGBB, of the pixel at twips $2, $3 of window $1; or waits
 # until it is $4.
 e2e_pixel() {
+    # shellcheck disable=SC2034 # e2e_geometry sets them all: local, so the caller's stay
     local X Y WIDTH HEIGHT FRAME_X FRAME_Y FRAME_WIDTH FRAME_HEIGHT
     e2e_geometry "$1"
     import -window root -crop "1x1+$((X + ($2 + 7) / 15))+$((Y + ($3 + 7) / 15))" -depth 8 txt:- \

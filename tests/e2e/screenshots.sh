@@ -17,7 +17,7 @@ for picture in inizio:289x289 informazioni:402x202 abaco:594x417 colora:434x363 
     [ "${format:-}" = PNG ] || fail "$name.png is missing or not a PNG"
     extra="$((width - ${client%x*}))x$((height - ${client#*x}))"
     frame=${frame:-$extra}
-    [ "$extra" = "$frame" ] && (( ${frame%x*} > 0 && ${frame#*x} > ${frame%x*} && ${frame#*x} < 60 )) \
+    { [ "$extra" = "$frame" ] && (( ${frame%x*} > 0 && ${frame#*x} > ${frame%x*} && ${frame#*x} < 60 )); } \
         || fail "$name.png is ${width}x$height: not $client plus a frame like the others' $frame"
     (( colours > 8 )) || fail "$name.png is blank: $colours colours"
     echo "ok: $name.png is ${width}x$height with $colours colours"

@@ -6,9 +6,10 @@
 
 # The sound server and its clients keep their files (a cookie, a runtime folder) here,
 # and no D-Bus daemon is started through the display, so that nothing is left behind.
-# The sound goes through that server alone, never to a sound card the machine may have.
+# The sound goes through that server alone, never to a sound card the machine may have;
+# its sink never rewinds, so that its monitor records what was played and nothing redone.
 export HOME=$E2E_TMP XDG_RUNTIME_DIR=$E2E_TMP PULSE_SERVER=unix:$E2E_TMP/sound CANBERRA_DRIVER=pulse
-env -u DISPLAY pulseaudio -n --daemonize=no --exit-idle-time=-1 -L "module-null-sink sink_name=speaker" \
+env -u DISPLAY pulseaudio -n --daemonize=no --exit-idle-time=-1 -L "module-null-sink sink_name=speaker norewinds=1" \
     -L "module-native-protocol-unix socket=$E2E_TMP/sound auth-anonymous=1" >"$E2E_TMP/pulse.log" 2>&1 &
 E2E_PIDS+=($!)
 e2e_until pactl info >/dev/null || e2e_fail "the sound server did not start"

@@ -14,6 +14,7 @@ e2e_geometry "$start"
 e2e_check "the start window is 289 x 289" test "$WIDTH" -eq 289 -a "$HEIGHT" -eq 289
 e2e_check "its frame is centred (frame at $FRAME_X,$FRAME_Y, $FRAME_WIDTH x $FRAME_HEIGHT)" \
     test $(((FRAME_X * 2 + FRAME_WIDTH - 1024) ** 2 <= 16 && (FRAME_Y * 2 + FRAME_HEIGHT - 768) ** 2 <= 16)) -eq 1
+# shellcheck disable=SC2016 # eval expands it
 e2e_check "it carries a 32 x 32 icon" eval 'xprop -id "$start" _NET_WM_ICON | grep -q "32 x 32"'
 
 # Each start button's middle, the activity's title and the middle of its "Fine"; then
@@ -25,7 +26,9 @@ while IFS='|' read -r top title fine clicks where colour; do
     while read -r x y button; do
         if [ "$x" = type ]; then e2e_type "$w" "$y" && e2e_key "$w" Return; else e2e_click "$w" "$x" "$y" "${button:-1}"; fi
     done <<<"${clicks//,/$'\n'}"
+    # shellcheck disable=SC2086 # x and y, split on purpose
     e2e_check "in \"$title\", $where is $colour" e2e_pixel_is "$w" ${where} "$colour"
+    # shellcheck disable=SC2086 # x and y, split on purpose
     e2e_click "$w" $fine
     e2e_check "Fine leaves \"$title\"" e2e_wait_gone "$title"
     start=$(e2e_wait_window Numerandia) || e2e_fail "Fine in \"$title\" does not bring the start window back"
@@ -65,6 +68,7 @@ colora=$(e2e_wait_window "Colora la frazione") || e2e_fail "no fraction drill"
 e2e_geometry "$colora"
 xdotool mousemove $((X + 78)) $((Y + 236)) click 1 mousemove $((X + 82)) $((Y + 236)) click 1 \
     sleep 0.6 mousemove $((X + 68)) $((Y + 260)) click --repeat 2 --delay 80 1
+# shellcheck disable=SC2016 # eval expands it
 e2e_check "quick clicks colour two neighbouring cells, and a double click one" eval \
     'e2e_pixel_is "$colora" 1027 3547 "#0000FF" && e2e_pixel_is "$colora" 1387 3547 "#0000FF" && e2e_pixel_is "$colora" 1027 3907 "#0000FF"'
 e2e_click "$colora" 5347 4867

@@ -6,8 +6,9 @@
 . "$(dirname "$0")/../e2e/lib.sh"
 
 cpack --config "$1/CPackConfig.cmake" -G DEB -B "$E2E_TMP/out" >"$E2E_TMP/app.log" 2>&1 || e2e_fail "cpack failed"
-# The name the README gives, made of the package's name, version and architecture.
-deb=$E2E_TMP/out/numerandia_1.0_$(dpkg --print-architecture).deb
+# The name the README gives, made of the package's name, the build's version and the architecture.
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$1/CPackConfig.cmake")
+deb=$E2E_TMP/out/numerandia_${version:?no version in CPackConfig.cmake}_$(dpkg --print-architecture).deb
 # lintian's own checks include the copyright file, the changelog, the manual page and stripping.
 e2e_check "lintian finds no error and no warning" lintian --display-info --fail-on error,warning "$deb"
 e2e_check "Section: education" test "$(dpkg-deb -f "$deb" Section)" = education
