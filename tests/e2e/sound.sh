@@ -1,7 +1,9 @@
 #!/bin/bash
 # The beep of a wrong answer ("Conferma" on the abacus's empty board): the desktop's
 # bell on the speakers, here the null sink of a private sound server, without the X
-# bell; no sound for a bead; and once the server has gone, the X bell, once.
+# bell, from a client the mixer names Numerandia; no sound for a bead; while the server
+# is stalled, an X bell for each of two quick wrong answers; and once the server has
+# gone, the X bell, once.
 . "$(dirname "$0")/lib.sh"
 
 # The sound server and its clients keep their files (a cookie, a runtime folder) here,
@@ -34,6 +36,12 @@ hear 7747 5827
 e2e_check "a wrong answer sounds (peak $PEAK) without the X bell ($BELLS rung)" awk "BEGIN { exit !($PEAK > 0.05 && $BELLS == 0) }"
 hear 847 5107
 e2e_check "a bead is silent (peak $PEAK)" awk "BEGIN { exit !($PEAK < 0.01) }"
+e2e_check "the mixer names the program Numerandia" eval 'pactl list clients | grep -q "application.name = \"Numerandia\""'
+kill -STOP "${E2E_PIDS[0]}"
+e2e_click "$abaco" 7747 5827 && e2e_click "$abaco" 7747 5827 && sleep 1
+BELLS=$(grep -c '^bell' "$E2E_TMP/bells.log")
+kill -CONT "${E2E_PIDS[0]}"
+e2e_check "with the server stalled, two quick wrong answers ring the X bell twice ($BELLS rung)" test "$BELLS" -eq 2
 kill "${E2E_PIDS[0]}" && wait "${E2E_PIDS[0]}"
 hear 7747 5827
-e2e_check "with the sound server gone, a wrong answer rings the X bell once ($BELLS rung)" test "$BELLS" -eq 1
+e2e_check "with the sound server gone, a wrong answer rings the X bell once more ($BELLS rung)" test "$BELLS" -eq 3
