@@ -45,7 +45,7 @@ private Q_SLOTS:
     void cleanup() { closeAll(); }
 
     // Presses on a drill (see openDrill() for its targets) with the mouse, the keyboard
-    // and a touch screen, and what follows: the beads, blocks or cells in sight, the
+    // and a touch screen, and what follows: the beads, blocks or cells in sight; then the
     // value the window keeps for them, the target, the counts, the message, and at each
     // beep the wrong count shown.
     void presses_data()
@@ -53,49 +53,43 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("inSight");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("rightWrong");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("atBeeps");
-        const auto row = [](const char *name, const char *window, const char *script, const QStringList &inSight,
-                            const char *value, const char *target, const char *rightWrong, const char *message,
-                            const char *atBeeps) {
-            QTest::newRow(name) << window << script << inSight << value << target << rightWrong << message << atBeeps;
-        };
-        const char *right = "Giusto, complimenti!";
-        const char *wrong = "Attento... Riprova!";
-        row("a right press takes the top bead", "frmabaco", "cmdu*3 cmdu:right", {"u1", "u2"}, "2", "5,48", "0:0", "", "");
-        row("Delete takes it too", "frmabaco", "cmdd*2 cmdd:delete", {"d1"}, "0,1", "5,48", "0:0", "", "");
-        row("Delete held takes one", "frmabaco", "cmdd*3 cmdd:delete-held", {"d1", "d2"}, "0,2", "5,48", "0:0", "", "");
-        row("right with the left held", "frmabaco", "cmdu*2 cmdu:right-over-left", {"u1", "u2", "u3"}, "3", "5,48", "0:0", "", "");
-        row("taps and holds on rods", "frmabaco", "cmdu:tap*2 cmdu:hold cmdd:hold cmdc:tap cmdc:slide-off cmdm:mouse-held",
-            {"u1", "c1", "m1"}, "1,011", "5,48", "0:0", "", "");
-        row("abacus, right answer", "frmabaco", "cmdu*6 cmdu:right cmdd*4 cmdc*8 cmdconferma", {}, "0", "37", "1:0", right, "");
-        row("abacus, wrong answer: the beep before the count", "frmabaco", "cmdu*5 cmdd*4 cmdc*8 cmdm cmdconferma", {}, "0", "5,48",
-            "0:1", wrong, "0");
-        row("a middle press changes nothing", "frmabaco", "cmdda cmdda:middle cmdconferma:middle", {"da1"}, "10", "5,48", "0:0", "", "");
-        row("left, left, right on Decine; middle on Centinaia", "frmcomponi", "cmddieci*2 cmddieci:right cmdcento cmdcento:middle",
-            {"shph(1)", "shpda(1)"}, "110", "1.234", "0:0", "", "");
-        row("taps and holds on blocks; Conferma held acts once", "frmcomponi",
-            "cmduno:tap cmdconferma:hold cmduno:tap*2 cmduno:hold cmddieci:hold", {"shpu(1)"}, "1", "1.234", "0:1", wrong, "1");
-        row("blocks, empty board: the beep after the count", "frmcomponi", "cmdconferma", {}, "0", "1.234", "0:1", wrong, "1");
-        row("blocks, right answer", "frmcomponi", "cmdmille cmdcento*2 cmddieci*3 cmduno*4 cmdconferma", {}, "0", "5.678", "1:0",
-            right, "");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a right press takes the top bead") << "frmabaco" << "cmdu*3 cmdu:right" << QStringList{"u1", "u2"} << "2; 5,48; 0:0; ; ";
+        QTest::newRow("Delete takes it too") << "frmabaco" << "cmdd*2 cmdd:delete" << QStringList{"d1"} << "0,1; 5,48; 0:0; ; ";
+        QTest::newRow("Delete held takes one") << "frmabaco" << "cmdd*3 cmdd:delete-held" << QStringList{"d1", "d2"} << "0,2; 5,48; 0:0; ; ";
+        QTest::newRow("right with the left held") << "frmabaco" << "cmdu*2 cmdu:right-over-left" << QStringList{"u1", "u2", "u3"}
+                                                  << "3; 5,48; 0:0; ; ";
+        QTest::newRow("taps and holds on rods") << "frmabaco" << "cmdu:tap*2 cmdu:hold cmdd:hold cmdc:tap cmdc:slide-off cmdm:mouse-held"
+                                                << QStringList{"u1", "c1", "m1"} << "1,011; 5,48; 0:0; ; ";
+        QTest::newRow("abacus, right answer") << "frmabaco" << "cmdu*6 cmdu:right cmdd*4 cmdc*8 cmdconferma" << QStringList{}
+                                              << "0; 37; 1:0; Giusto, complimenti!; ";
+        QTest::newRow("abacus, wrong answer: the beep before the count") << "frmabaco" << "cmdu*5 cmdd*4 cmdc*8 cmdm cmdconferma"
+                                                                         << QStringList{} << "0; 5,48; 0:1; Attento... Riprova!; 0";
+        QTest::newRow("a middle press changes nothing") << "frmabaco" << "cmdda cmdda:middle cmdconferma:middle" << QStringList{"da1"}
+                                                        << "10; 5,48; 0:0; ; ";
+        QTest::newRow("left, left, right on Decine; middle on Centinaia") << "frmcomponi"
+            << "cmddieci*2 cmddieci:right cmdcento cmdcento:middle" << QStringList{"shph(1)", "shpda(1)"} << "110; 1.234; 0:0; ; ";
+        QTest::newRow("taps and holds on blocks; Conferma held acts once") << "frmcomponi"
+            << "cmduno:tap cmdconferma:hold cmduno:tap*2 cmduno:hold cmddieci:hold" << QStringList{"shpu(1)"}
+            << "1; 1.234; 0:1; Attento... Riprova!; 1";
+        QTest::newRow("blocks, empty board: the beep after the count") << "frmcomponi" << "cmdconferma" << QStringList{}
+                                                                       << "0; 1.234; 0:1; Attento... Riprova!; 1";
         // The wrong answer leaves nothing behind to add to the right one.
-        row("blocks, right after wrong", "frmcomponi", "cmdmille*2 cmdconferma cmdmille cmdcento*2 cmddieci*3 cmduno*4 cmdconferma",
-            {}, "0", "5.678", "1:1", right, "1");
-        row("a right click on a cell toggles it; Cancella", "frmcolora", "lbl(30):right lbl(55):right lbl(30) cmdcanc lbl(9)",
-            {"lbl(9)"}, "1", "1/10", "0:0", "", "");
-        row("a middle press changes no line, no cell", "frmcolora", "cmdo(4) cmdo(4):middle cmdv(7):middle lbl(55) lbl(55):middle",
-            {"lbl(31)", "lbl(32)", "lbl(33)", "lbl(34)", "lbl(35)", "lbl(36)", "lbl(37)", "lbl(38)", "lbl(39)", "lbl(40)", "lbl(55)"},
-            "11", "1/10", "0:0", "", "");
-        row("taps and holds on lines", "frmcolora", "cmdo(3):tap cmdv(2):tap cmdo(3):hold cmdv(2):hold lbl(22):tap", {"lbl(22)"},
-            "1", "1/10", "0:0", "", "");
-        row("taps and holds on cells", "frmcolora", "lbl(5):tap*2 lbl(6):hold lbl(7):slide-off lbl(8):mouse-held",
-            {"lbl(6)", "lbl(8)"}, "2", "1/10", "0:0", "", "");
-        row("grid, wrong answer: the beep before the count", "frmcolora", "lbl(5) cmdconferma", {}, "0", "1/10", "0:1", wrong, "0");
-        row("grid, right answer", "frmcolora", "cmdo(7) cmdconferma", {}, "0", "37/100", "1:0", right, "");
+        QTest::newRow("blocks, right after wrong") << "frmcomponi"
+            << "cmdmille*2 cmdconferma cmdmille cmdcento*2 cmddieci*3 cmduno*4 cmdconferma" << QStringList{}
+            << "0; 5.678; 1:1; Giusto, complimenti!; 1";
+        QTest::newRow("a right click on a cell toggles it; Cancella") << "frmcolora" << "lbl(30):right lbl(55):right lbl(30) cmdcanc lbl(9)"
+                                                                      << QStringList{"lbl(9)"} << "1; 1/10; 0:0; ; ";
+        QTest::newRow("a middle press changes no line, no cell") << "frmcolora" << "cmdv(4) cmdv(4):middle cmdo(7):middle lbl(55):middle"
+            << QStringList{"lbl(4)", "lbl(14)", "lbl(24)", "lbl(34)", "lbl(44)", "lbl(54)", "lbl(64)", "lbl(74)", "lbl(84)", "lbl(94)"}
+            << "10; 1/10; 0:0; ; ";
+        QTest::newRow("taps and holds on lines") << "frmcolora" << "cmdo(3):tap cmdv(2):tap cmdo(3):hold cmdv(2):hold lbl(22):tap"
+                                                 << QStringList{"lbl(22)"} << "1; 1/10; 0:0; ; ";
+        QTest::newRow("taps and holds on cells") << "frmcolora" << "lbl(5):tap*2 lbl(6):hold lbl(7):slide-off lbl(8):mouse-held"
+                                                 << QStringList{"lbl(6)", "lbl(8)"} << "2; 1/10; 0:0; ; ";
+        QTest::newRow("grid, wrong answer: the beep before the count") << "frmcolora" << "lbl(5) cmdconferma" << QStringList{}
+                                                                       << "0; 1/10; 0:1; Attento... Riprova!; 0";
+        QTest::newRow("grid, right answer") << "frmcolora" << "cmdo(7) cmdconferma" << QStringList{} << "0; 37/100; 1:0; Giusto, complimenti!; ";
     }
     void presses()
     {
@@ -108,12 +102,12 @@ private Q_SLOTS:
         beeps.atBeep = [&] { atBeeps << text("lbler"); };
         play(w, script);
         QTEST(inSight(w), "inSight");
-        QTEST(text(window == "frmabaco" ? "lblnum" : window == "frmcomponi" ? "lblr" : "lblcount"), "value");
-        QTEST(window == "frmabaco" ? text("lbln") : window == "frmcomponi" ? text("lblnum") : text("lblnum") + '/' + text("lblden"),
-              "target");
-        QTEST(text("lbles") + ':' + text("lbler"), "rightWrong");
-        QTEST(text("lblmess"), "message");
-        QTEST(atBeeps.join(u' '), "atBeeps");
+        const QString value = text(window == "frmabaco" ? "lblnum" : window == "frmcomponi" ? "lblr" : "lblcount");
+        const QString target = window == "frmabaco" ? text("lbln")
+            : window == "frmcomponi"                ? text("lblnum")
+                                                    : text("lblnum") + '/' + text("lblden");
+        const QStringList shown{value, target, text("lbles") + ':' + text("lbler"), text("lblmess"), atBeeps.join(u' ')};
+        QTEST(shown.join("; "), "shown");
     }
 
     void fractionLines_data()
@@ -163,15 +157,13 @@ private Q_SLOTS:
 
         // One instructions window however often asked for; the drill stays usable, and
         // leaving it with Esc, as with Fine, leaves the instructions open.
-        play(w, "cmdistruzioni cmdistruzioni");
+        play(w, "cmdistruzioni cmdistruzioni lbl(42)");
         QCOMPARE(ui::Registry::instance().forms().size(), std::size_t(2));
-        play(w, "lbl(42)");
         QCOMPARE(colouredCells(w), QList<int>{42});
         QTest::keyClick(w, Qt::Key_Escape);
         QTRY_VERIFY(w.isNull());
-        QVERIFY(ui::Registry::instance().find<frminizio>()->isVisible());
         QPointer<frmistruzioni> instructions = ui::Registry::instance().find<frmistruzioni>();
-        QVERIFY(instructions->isVisible());
+        QVERIFY(ui::Registry::instance().find<frminizio>()->isVisible() && instructions->isVisible());
         QTest::keyClick(instructions, Qt::Key_Escape);
         QTRY_VERIFY(instructions.isNull());
     }

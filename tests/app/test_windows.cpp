@@ -105,7 +105,7 @@ private Q_SLOTS:
             // "name:caption": the ink of the top of a frame, where its caption is
             const QStringList part = at[0].split(u':');
             const QColor seen = at.size() == 2 ? ink(w, part[0], part.size() > 1 ? 15 : 0)
-                                               : pixel(shot, at[0].toInt(), at[1].toInt());
+                                               : shot.pixelColor(ui::px(at[0].toInt()), ui::px(at[1].toInt()));
             QCOMPARE(at.mid(0, at.size() - 1).join(u' ') + u' ' + seen.name().toUpper(), expected);
         }
     }

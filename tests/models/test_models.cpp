@@ -258,22 +258,6 @@ private Q_SLOTS:
         }
     }
 
-    // A screen reader reads the start of the list: ten divisors at most.
-    void primeSpoken_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("12") << "12" << "È divisibile per 2, 3, 4 e 6.";
-        QTest::newRow("ten of them") << "60" << "È divisibile per 2, 3, 4, 5, 6, 10, 12, 15, 20 e 30.";
-        QTest::newRow("more") << "10000" << "È divisibile per 2, 4, 5, 8, 10, 16, 20, 25, 40, 50 e altri.";
-        QTest::newRow("a prime") << "97" << "";
-    }
-    void primeSpoken()
-    {
-        QFETCH(QString, typed);
-        QTEST(QString::fromStdString(checkPrime(typed.toStdString(), ".").spoken), "spoken");
-    }
-
     // Every n up to 30000, two dozen drawn up to the largest, and lists cut at 500 (670 and
     // 638 divisors), the largest, a prime and the square of the largest prime below its root.
     void agreesWithExhaustiveLoop()

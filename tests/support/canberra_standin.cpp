@@ -26,22 +26,10 @@ int record(char call, int result = 0)
 struct ca_context {};
 
 extern "C" {
-int ca_context_create(ca_context **c)
-{
-    return *c = new ca_context, 0;
-}
-int ca_context_destroy(ca_context *c)
-{
-    return delete c, 0;
-}
-int ca_context_open(ca_context *)
-{
-    return record('o');
-}
-int ca_context_cancel(ca_context *, unsigned)
-{
-    return record('c');
-}
+int ca_context_create(ca_context **c) { return *c = new ca_context, 0; }
+int ca_context_destroy(ca_context *c) { return delete c, 0; }
+int ca_context_open(ca_context *) { return record('o'); }
+int ca_context_cancel(ca_context *, unsigned) { return record('c'); }
 int ca_context_change_props(ca_context *c, ...)
 {
     va_list pairs;
@@ -63,10 +51,7 @@ int ca_context_play(ca_context *, unsigned, ...)
 }
 
 // What the tests ask of the stand-in.
-void standin_answer_in(int ms)
-{
-    answerMs = ms;
-}
+void standin_answer_in(int ms) { answerMs = ms; }
 void standin_calls(char *into, std::size_t size)
 {
     const std::lock_guard lock(mutex);

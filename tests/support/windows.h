@@ -115,11 +115,6 @@ inline void press(QWidget *c, const QString &how)
     }
 }
 
-inline QColor pixel(const QImage &shot, int xTwips, int yTwips)
-{
-    return shot.pixelColor(ui::px(xTwips), ui::px(yTwips));
-}
-
 // The colour of a text's ink, darker than any background it is written on: the
 // darkest pixel of the control, or of its top rows only.
 inline QColor ink(QWidget *w, const QString &name, int topRows = 0)
