@@ -7,7 +7,6 @@
 
 #include <QFont>
 
-#include <array>
 #include <memory>
 #include <span>
 
