@@ -26,6 +26,12 @@ constexpr int gridTop = 1560;
 constexpr int step = 360;
 constexpr int cellSize = 375;
 
+// "1 casella colorata", "32 caselle colorate".
+QString colouredCells(int count)
+{
+    return ui::howMany(count, QStringLiteral("casella colorata"), QStringLiteral("caselle colorate"));
+}
+
 QString indexed(const char *name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -197,11 +203,9 @@ void frmcolora::showBoard()
         ui::describe(lbl[k - 1], grid.coloured(k) ? QStringLiteral("colorata") : QStringLiteral("non colorata"));
     }
     // What a screen reader says of each line's button: how many of its cells are coloured.
-    const QString one = QStringLiteral("casella colorata");
-    const QString many = QStringLiteral("caselle colorate");
     for (int n = 1; n <= side; ++n) {
-        ui::describe(cmdo[n - 1], ui::howMany(grid.colouredInRow(n), one, many));
-        ui::describe(cmdv[n - 1], ui::howMany(grid.colouredInColumn(n), one, many));
+        ui::describe(cmdo[n - 1], colouredCells(grid.colouredInRow(n)));
+        ui::describe(cmdv[n - 1], colouredCells(grid.colouredInColumn(n)));
     }
     lblcount->setText(QString::number(grid.count()));
 }
@@ -219,9 +223,7 @@ QString frmcolora::spokenTarget() const
 
 QString frmcolora::spokenPress(const QWidget *control) const
 {
-    const QString inAll = QStringLiteral("In tutto ")
-        + ui::howMany(round_.board().count(), QStringLiteral("casella colorata"), QStringLiteral("caselle colorate"))
-        + u'.';
+    const QString inAll = QStringLiteral("In tutto ") + colouredCells(round_.board().count()) + u'.';
     if (control == cmdcanc)
         return inAll;
     return control->accessibleName() + QStringLiteral(", ") + control->accessibleDescription() + QStringLiteral(". ")

@@ -9,7 +9,8 @@ E2E_APP=${1:?usage: $0 path/to/numerandia}
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
 E2E_APP_PID=
-trap 'kill "${E2E_PIDS[@]}" $E2E_APP_PID 2>/dev/null; wait 2>/dev/null; rm -rf "$E2E_TMP"' EXIT
+# A process a test has stopped (kill -STOP) is continued first, or it would never end.
+trap 'kill -CONT "${E2E_PIDS[@]}" 2>/dev/null; kill "${E2E_PIDS[@]}" $E2E_APP_PID 2>/dev/null; wait 2>/dev/null; rm -rf "$E2E_TMP"' EXIT
 
 # Says what failed, with the program's own output and the X server's log, before the
 # temporary folder with them goes.
